@@ -1,0 +1,571 @@
+// RegFileStoreTest.cpp: the settings file: its format, what it keeps and how it is replaced.
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeSettingsStore.h"
+#include "settings/Infobank.h"
+#include "settings/RegFileStore.h"
+
+namespace {
+
+using namespace std::string_literals;
+namespace fs = std::filesystem;
+
+const std::string OurSection = "[HKEY_CURRENT_USER\\Software\\Belnovia\\Quorvel]\n";
+const std::string NewFileHead = "REGEDIT4\n\n" + OurSection;
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+class RegFileStore : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "zellipo-settings-XXXXXX").string();
+        ASSERT_NE(mkdtemp(name.data()), nullptr);
+        Folder = name;
+        FilePath = Folder + "/Quorvel.reg";
+    }
+
+    void TearDown() override {
+        // Folders made read-only by a test must be writable again to be removed.
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(Folder)) {
+            if (entry.is_directory() && !entry.is_symlink()) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+            }
+        }
+        fs::remove_all(Folder);
+    }
+
+    // Writes one value to a new file and closes the key, which commits it.
+    void WriteOne(const std::string& name, const TStoredValue& value) {
+        fs::remove(FilePath);
+        TRegFileStore store(FilePath);
+        ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+        ASSERT_TRUE(store.WriteValue(name, value));
+        store.CloseKey();
+    }
+
+    std::optional<TStoredValue> ReadOne(const std::string& name) {
+        TRegFileStore store(FilePath);
+        if (!store.OpenKey(SettingsKey, false)) {
+            ADD_FAILURE() << "the key did not open";
+            return std::nullopt;
+        }
+        std::optional<TStoredValue> value = store.ReadValue(name);
+        store.CloseKey();
+        return value;
+    }
+
+    std::string Folder;
+    std::string FilePath;
+};
+
+// Restores an environment variable when the test ends.
+class TSavedVariable {
+  public:
+    explicit TSavedVariable(const char* name) : Name(name) {
+        if (const char* value = std::getenv(name)) {
+            Saved = value;
+        }
+    }
+    TSavedVariable(const TSavedVariable&) = delete;
+    TSavedVariable& operator=(const TSavedVariable&) = delete;
+    ~TSavedVariable() { Set(Saved); }
+
+    void Set(const std::optional<std::string>& value) const {
+        if (value) {
+            setenv(Name, value->c_str(), 1);
+        } else {
+            unsetenv(Name);
+        }
+    }
+
+  private:
+    const char* Name;
+    std::optional<std::string> Saved;
+};
+
+TEST(RegFileStoreDefaultPath, FollowsXdgConfigHomeOnlyWhenItIsAbsolute) {
+    const TSavedVariable configHome("XDG_CONFIG_HOME");
+    const TSavedVariable home("HOME");
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const std::string fromPasswd = std::string(user->pw_dir) + "/.config/Belnovia/Quorvel.reg";
+    struct TCase {
+        std::optional<std::string> ConfigHome, Home;
+        std::string Expected;
+    };
+    const TCase cases[] = {
+        {"/srv/cfg", "/home/ann", "/srv/cfg/Belnovia/Quorvel.reg"},
+        {std::nullopt, "/home/ann", "/home/ann/.config/Belnovia/Quorvel.reg"},
+        {"", "/home/ann", "/home/ann/.config/Belnovia/Quorvel.reg"},
+        {"cfg", "/home/ann", "/home/ann/.config/Belnovia/Quorvel.reg"},
+        {std::nullopt, std::nullopt, fromPasswd},
+        {std::nullopt, "", fromPasswd},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        configHome.Set(c.ConfigHome);
+        home.Set(c.Home);
+        EXPECT_EQ(TRegFileStore::DefaultPath(), c.Expected);
+    }
+}
+
+TEST_F(RegFileStore, MissingFileDoesNotOpenAndNothingIsCreated) {
+    const std::string path = Folder + "/Belnovia/Quorvel.reg";
+    TRegFileStore store(path);
+    EXPECT_FALSE(store.OpenKey(SettingsKey, false));
+    TSettings settings;
+    settings.Level = 2;
+    LoadSettings(settings, store);
+    EXPECT_EQ(settings.Level, 0);
+    EXPECT_TRUE(NamesIn(Folder).empty());
+}
+
+TEST_F(RegFileStore, FileWithoutOurSectionDoesNotOpenAndStaysUntouched) {
+    const std::string other =
+        "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"Level\"=dword:2\n";
+    WriteBytes(FilePath, other);
+    TRegFileStore store(FilePath);
+    EXPECT_FALSE(store.OpenKey(SettingsKey, false));
+    store.CloseKey();
+    EXPECT_EQ(ReadBytes(FilePath), other);
+}
+
+TEST_F(RegFileStore, NewFileGetsTheHeaderABlankLineAndTheSectionInPrivateFolders) {
+    const std::string path = Folder + "/cfg/Belnovia/Quorvel.reg";
+    TRegFileStore store(path);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    EXPECT_EQ(ModeOf(Folder + "/cfg"), 0700u);
+    EXPECT_EQ(ModeOf(Folder + "/cfg/Belnovia"), 0700u);
+    store.WriteValue("Bitmap file name", TextValue("/home/ann/pictures/cat.bmp"));
+    store.WriteValue("Level", DwordValue(2));
+    store.CloseKey();
+    EXPECT_EQ(ReadBytes(path), NewFileHead +
+                                   "\"Bitmap file name\"=\"/home/ann/pictures/cat.bmp\"\n"
+                                   "\"Level\"=dword:00000002\n");
+    EXPECT_EQ(ModeOf(path), 0600u);
+}
+
+TEST_F(RegFileStore, WrittenValuesComeBackByteForByte) {
+    struct TCase {
+        TStoredValue Value;
+        std::string Line;
+    };
+    const TCase cases[] = {
+        {TextValue("/home/ann/圖片/貓.bmp"), R"("/home/ann/圖片/貓.bmp")"},
+        {TextValue(R"(C:\pics\"best".bmp)"), R"("C:\\pics\\\"best\".bmp")"},
+        {TextValue(""), R"("")"},
+        // Bytes that are no UTF-8 text, or would break the line, go as hex.
+        {TextValue("\xff\xfe"
+                   "cat"),
+         "hex(1):ff,fe,63,61,74"},
+        {TextValue("a\nb"), "hex(1):61,0a,62"},
+        {TextValue("a\r"), "hex(1):61,0d"},
+        {TextValue("a\x7f"), "hex(1):61,7f"},
+        {TextValue("a\0b"s), "hex(1):61,00,62"},
+        {TextValue("\xc0\xaf"), "hex(1):c0,af"},
+        {TextValue("\xed\xa0\x80"), "hex(1):ed,a0,80"},
+        {TextValue("\xe8\xb2"), "hex(1):e8,b2"},
+        {TextValue("\xf4\x90\x80\x80"), "hex(1):f4,90,80,80"},
+        {DwordValue(0), "dword:00000000"},
+        {DwordValue(0x12ab34cd), "dword:12ab34cd"},
+        {DwordValue(-1), "dword:ffffffff"},
+        {DwordValue(INT32_MIN), "dword:80000000"},
+        {{RegDword, "\x02"}, "hex(4):02"},
+        {{RegBinary, "\x00\x01\xab"s}, "hex:00,01,ab"},
+        {{RegBinary, ""}, "hex:"},
+        {{RegExpandSz, "%HOME%"}, "hex(2):25,48,4f,4d,45,25"},
+        {{RegQword, "\x02\0\0\0\0\0\0\0"s}, "hex(b):02,00,00,00,00,00,00,00"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Line);
+        WriteOne("V", c.Value);
+        EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"V\"=" + c.Line + "\n");
+        EXPECT_EQ(ReadOne("V"), c.Value);
+    }
+}
+
+TEST_F(RegFileStore, NamesWithQuotesAndBackslashesAreEscaped) {
+    const std::string name = R"(say "hi" \ bye)";
+    WriteOne(name, DwordValue(1));
+    EXPECT_EQ(ReadBytes(FilePath), NewFileHead + R"("say \"hi\" \\ bye"=dword:00000001)" + "\n");
+    EXPECT_EQ(ReadOne(name), DwordValue(1));
+}
+
+TEST_F(RegFileStore, EveryAcceptedFormIsRead) {
+    struct TCase {
+        std::string Line;
+        TStoredValue Expected;
+    };
+    const TCase cases[] = {
+        {R"("V"=dword:0000ABCD)", DwordValue(0xabcd)},
+        {R"("V"=dword:FFFFFFFE)", DwordValue(-2)},
+        {R"("V"=dword:2)", DwordValue(2)},
+        {R"("V"=hex(4):02,00,00,00)", DwordValue(2)},
+        {R"("V"=hex(B):01,00,00,00,00,00,00,00)", {RegQword, "\x01\0\0\0\0\0\0\0"s}},
+        {R"("V"=hex(1):41,00)", {RegSz, "A\0"s}},
+        {R"("V"=hex:)", {RegBinary, ""}},
+        {"\"V\"=hex:01,02,\\\n  03,04", {RegBinary, "\x01\x02\x03\x04"}},
+        {"\"V\"=hex(1):41, \\\r\n  42,\\\n\t43", {RegSz, "ABC"}},
+        {R"("V" = "spaced")", TextValue("spaced")},
+        {R"("V"="a\\b\"c")", TextValue(R"(a\b"c)")},
+        {R"("V"="C:\dir\file")", TextValue(R"(C:\dir\file)")},
+        {R"("V"="/home/ann/圖片")", TextValue("/home/ann/圖片")},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Line);
+        WriteBytes(FilePath, NewFileHead + c.Line + "\n");
+        EXPECT_EQ(ReadOne("V"), c.Expected);
+    }
+}
+
+TEST_F(RegFileStore, DataInNoKnownFormIsAValueOfUnknownType) {
+    const std::string lines[] = {
+        R"("V"=garbage)",
+        R"("V"=dword:123456789)",
+        R"("V"=dword:xyz)",
+        R"("V"=dword:)",
+        R"("V"="unterminated)",
+        R"("V"="a"b)",
+        R"("V"=hex(zz):00)",
+        R"("V"=hex:0g)",
+        R"("V"=hex:01,)",
+        R"("V"=hex:001)",
+        R"("V"=-)",
+        R"("V"=)",
+    };
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        // An older valid line of the same name must not show through.
+        WriteBytes(FilePath, NewFileHead + "\"V\"=dword:00000001\n" + line + "\n");
+        EXPECT_EQ(ReadOne("V"), (TStoredValue{RegUnknown, ""}));
+    }
+}
+
+TEST_F(RegFileStore, WronglyStoredValuesFailTheLoadWhileTheOthersAreRead) {
+    const std::pair<std::string, std::string> cases[] = {
+        {R"("Level"=garbage)", "Invalid data type for 'Level'"},
+        {R"("Level"=hex(b):02,00,00,00,00,00,00,00)", "Failed to get data for 'Level'"},
+        {R"("Level"=hex:02,00,00,00)", "Invalid data type for 'Level'"},
+        {R"("Bitmap file name"=dword:00000001)", "Invalid data type for 'Bitmap file name'"},
+    };
+    for (const auto& [line, error] : cases) {
+        SCOPED_TRACE(line);
+        WriteBytes(FilePath, NewFileHead + line + "\n\"Sound\"=dword:00000000\n");
+        TRegFileStore store(FilePath);
+        TSettings settings;
+        std::string thrown;
+        try {
+            LoadSettings(settings, store);
+        } catch (const ERegistryError& e) {
+            thrown = e.what();
+        }
+        EXPECT_EQ(thrown, error);
+        EXPECT_EQ(settings.Level, 0);
+        EXPECT_EQ(settings.BitmapFileName, "");
+        EXPECT_FALSE(settings.SoundOn);
+    }
+}
+
+TEST_F(RegFileStore, CrlfFileIsReadAndRewrittenWithLf) {
+    WriteBytes(FilePath,
+               "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Belnovia\\Quorvel]\r\n"
+               "\"Level\"=dword:00000002\r\n\"Bitmap path\"=\"/p\"\r\n");
+    EXPECT_EQ(ReadOne("Level"), DwordValue(2));
+    EXPECT_EQ(ReadOne("Bitmap path"), TextValue("/p"));
+
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    store.WriteValue("Sound", DwordValue(1));
+    store.CloseKey();
+    EXPECT_EQ(ReadBytes(FilePath), NewFileHead +
+                                       "\"Sound\"=dword:00000001\n"
+                                       "\"Level\"=dword:00000002\n"
+                                       "\"Bitmap path\"=\"/p\"\n");
+}
+
+TEST_F(RegFileStore, OpeningWithoutWritingLeavesTheFileAsItWas) {
+    const std::string original = "REGEDIT4\r\n\r\n" + OurSection + "\"Level\"=dword:2";
+    WriteBytes(FilePath, original);
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    EXPECT_EQ(store.ReadValue("Level"), DwordValue(2));
+    store.CloseKey();
+    EXPECT_EQ(ReadBytes(FilePath), original);
+}
+
+TEST_F(RegFileStore, NamesAndSectionMatchIgnoringCaseAndKeepTheirSpelling) {
+    const std::string section = "[hkey_current_user\\SOFTWARE\\belnovia\\QUORVEL]\n";
+    WriteBytes(FilePath, "REGEDIT4\n\n" + section + "\"LEVEL\"=dword:00000003\n");
+    EXPECT_EQ(ReadOne("level"), DwordValue(3));
+
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey("Software\\Belnovia\\Quorvel", false));
+    store.WriteValue("Level", DwordValue(4));
+    store.WriteValue("LeVeL", DwordValue(5));
+    EXPECT_EQ(store.ReadValue("level"), DwordValue(5));
+    store.CloseKey();
+    EXPECT_EQ(ReadBytes(FilePath), "REGEDIT4\n\n" + section + "\"LEVEL\"=dword:00000005\n");
+}
+
+TEST_F(RegFileStore, EverythingElseInTheFileIsKeptInItsPlace) {
+    const std::string before =
+        "REGEDIT4\n"
+        "\n"
+        "; written by hand\n"
+        "[HKEY_CURRENT_USER\\Software\\Other]\n"
+        "\"Level\"=dword:00000009\n"
+        "\n" +
+        OurSection +
+        "\"Sound\"=dword:00000000\n"
+        "\"Window left\"=dword:00000064\n"
+        "; keep this comment\n"
+        "\"Level\"=dword:00000001\n"
+        "this line means nothing\n"
+        "\"Blob\"=hex:01,02,\\\n"
+        "  03\n"
+        "\n"
+        "[HKEY_CURRENT_USER\\Software\\Later]\n"
+        "@=\"default\"\n"
+        "\"Bitmap path\"=\"not ours\"";
+    WriteBytes(FilePath, before);
+    EXPECT_EQ(ReadOne("Level"), DwordValue(1));
+    EXPECT_EQ(ReadOne("Blob"), (TStoredValue{RegBinary, "\x01\x02\x03"}));
+
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    store.WriteValue("Level", DwordValue(2));
+    store.WriteValue("Bitmap path", TextValue("/p"));
+    store.CloseKey();
+    const std::string after =
+        "REGEDIT4\n"
+        "\n"
+        "; written by hand\n"
+        "[HKEY_CURRENT_USER\\Software\\Other]\n"
+        "\"Level\"=dword:00000009\n"
+        "\n" +
+        OurSection +
+        "\"Level\"=dword:00000002\n"
+        "\"Bitmap path\"=\"/p\"\n"
+        "\"Sound\"=dword:00000000\n"
+        "\"Window left\"=dword:00000064\n"
+        "; keep this comment\n"
+        "this line means nothing\n"
+        "\"Blob\"=hex:01,02,\\\n"
+        "  03\n"
+        "\n"
+        "[HKEY_CURRENT_USER\\Software\\Later]\n"
+        "@=\"default\"\n"
+        "\"Bitmap path\"=\"not ours\"\n";
+    EXPECT_EQ(ReadBytes(FilePath), after);
+}
+
+TEST_F(RegFileStore, AMissingSectionIsAppendedAfterABlankLine) {
+    const std::string other = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"X\"=\"y\"";
+    const std::string cases[] = {other, other + "\n", other + "\n\n"};
+    for (const std::string& before : cases) {
+        WriteBytes(FilePath, before);
+        TRegFileStore store(FilePath);
+        ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+        store.WriteValue("Level", DwordValue(2));
+        store.CloseKey();
+        EXPECT_EQ(ReadBytes(FilePath), other + "\n\n" + OurSection + "\"Level\"=dword:00000002\n");
+    }
+}
+
+TEST_F(RegFileStore, TheLastOfRepeatedNamesWinsAndWritingReplacesThemAll) {
+    WriteBytes(FilePath, NewFileHead +
+                             "\"Level\"=dword:00000001\n"
+                             "\"level\"=dword:00000002\n"
+                             "\n" +
+                             OurSection + "\"LEVEL\"=dword:00000003\n");
+    EXPECT_EQ(ReadOne("Level"), DwordValue(3));
+
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, false));
+    store.WriteValue("Level", DwordValue(4));
+    store.CloseKey();
+    EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"LEVEL\"=dword:00000004\n\n" + OurSection);
+    EXPECT_EQ(ReadOne("Level"), DwordValue(4));
+}
+
+TEST_F(RegFileStore, CommitReplacesTheFileWholeAndLeavesNoTemporaryFile) {
+    WriteBytes(FilePath, NewFileHead + "\"Level\"=dword:00000001\n");
+    std::ifstream oldFile(FilePath, std::ios::binary);
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    store.WriteValue("Level", DwordValue(2));
+    store.CloseKey();
+    // A reader that had the old file open still sees all of it: it was replaced, not rewritten.
+    std::stringstream seen;
+    seen << oldFile.rdbuf();
+    EXPECT_EQ(seen.str(), NewFileHead + "\"Level\"=dword:00000001\n");
+    EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"Level\"=dword:00000002\n");
+    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
+}
+
+TEST_F(RegFileStore, TheOldFileKeepsItsPermissions) {
+    WriteBytes(FilePath, NewFileHead);
+    chmod(FilePath.c_str(), 0640);
+    WriteOne("Level", DwordValue(2));
+    EXPECT_EQ(ModeOf(FilePath), 0600u);
+    chmod(FilePath.c_str(), 0640);
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    store.WriteValue("Level", DwordValue(3));
+    store.CloseKey();
+    EXPECT_EQ(ModeOf(FilePath), 0640u);
+}
+
+TEST_F(RegFileStore, ALinkedFileStaysALinkAndItsTargetIsReplaced) {
+    fs::create_directory(Folder + "/dotfiles");
+    const std::string target = Folder + "/dotfiles/Quorvel.reg";
+    WriteBytes(target, NewFileHead);
+    fs::create_symlink(target, FilePath);
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    store.WriteValue("Level", DwordValue(2));
+    store.CloseKey();
+    EXPECT_TRUE(fs::is_symlink(FilePath));
+    EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
+    EXPECT_EQ(NamesIn(Folder + "/dotfiles"), std::vector<std::string>{"Quorvel.reg"});
+}
+
+TEST_F(RegFileStore, AFolderThatCannotBeMadeFailsTheOpenAndTheSaveIsSilent) {
+    WriteBytes(Folder + "/plain", "");
+    TRegFileStore store(Folder + "/plain/Belnovia/Quorvel.reg");
+    EXPECT_FALSE(store.OpenKey(SettingsKey, true));
+    EXPECT_NO_THROW(SaveSettings(TSettings{}, store));
+    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"plain"});
+}
+
+TEST_F(RegFileStore, AFileThatCannotBeReadIsNotReplaced) {
+    // A folder where the file should be cannot be read, even by root.
+    fs::create_directory(FilePath);
+    TRegFileStore store(FilePath);
+    EXPECT_FALSE(store.OpenKey(SettingsKey, true));
+    EXPECT_TRUE(fs::is_directory(FilePath));
+}
+
+TEST_F(RegFileStore, AFailedCommitIsSilentAndLeavesNoTemporaryFile) {
+    // The folder goes away between opening and closing.
+    const std::string gone = Folder + "/gone";
+    TRegFileStore intoGone(gone + "/Quorvel.reg");
+    ASSERT_TRUE(intoGone.OpenKey(SettingsKey, true));
+    fs::remove(gone);
+    intoGone.WriteValue("Level", DwordValue(2));
+    EXPECT_NO_THROW(intoGone.CloseKey());
+    EXPECT_FALSE(fs::exists(gone));
+
+    // The file is replaced by a folder that the rename cannot overwrite.
+    WriteBytes(FilePath, NewFileHead);
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    fs::remove(FilePath);
+    fs::create_directory(FilePath);
+    WriteBytes(FilePath + "/keep", "");
+    store.WriteValue("Level", DwordValue(2));
+    EXPECT_NO_THROW(store.CloseKey());
+    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
+}
+
+TEST_F(RegFileStore, AnUnwritableFolderIsSilentAndKeepsTheOldFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    const std::string original = NewFileHead + "\"Level\"=dword:00000001\n";
+    WriteBytes(FilePath, original);
+    chmod(Folder.c_str(), 0500);
+    TRegFileStore store(FilePath);
+    TSettings settings;
+    settings.Level = 2;
+    EXPECT_NO_THROW(SaveSettings(settings, store));
+    chmod(Folder.c_str(), 0700);
+    EXPECT_EQ(ReadBytes(FilePath), original);
+    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
+}
+
+TEST_F(RegFileStore, SavedDefaultsGiveTheExpectedFileEvenWhenSavedTwice) {
+    TRegFileStore store(FilePath);
+    SaveSettings(TSettings{}, store);
+    SaveSettings(TSettings{}, store);
+    EXPECT_EQ(ReadBytes(FilePath), NewFileHead +
+                                       "\"Bitmap file name\"=\"\"\n"
+                                       "\"Bitmap path\"=\"\"\n"
+                                       "\"Level\"=dword:00000000\n"
+                                       "\"Sound\"=dword:00000001\n"
+                                       "\"Music\"=dword:00000001\n"
+                                       "\"Number\"=dword:00000001\n"
+                                       "\"Basic recorder\"=\"???\"\n"
+                                       "\"Basic record time\"=dword:00008c9f\n"
+                                       "\"Middle recorder\"=\"???\"\n"
+                                       "\"Middle record time\"=dword:00008c9f\n"
+                                       "\"Advance recorder\"=\"???\"\n"
+                                       "\"Advance record time\"=dword:00008c9f\n"
+                                       "\"User define number H\"=dword:00000004\n"
+                                       "\"User define number V\"=dword:00000004\n");
+}
+
+TEST_F(RegFileStore, SettingsSurviveASaveAndALoadThroughTheFile) {
+    TSettings saved;
+    saved.BitmapFileName = "/home/ann/圖片/貓.bmp";
+    saved.BitmapPath = "/home/ann/\xff\xfe\"odd\\";
+    saved.Level = -1;
+    saved.SoundOn = false;
+    saved.NumberOn = false;
+    saved.BasicRecorder = "";
+    saved.MiddleRecorder = "Zoë";
+    saved.AdvanceRecordTime = INT32_MIN;
+    saved.UserDefineH = 20;
+    TRegFileStore store(FilePath);
+    SaveSettings(saved, store);
+    TSettings loaded;
+    LoadSettings(loaded, store);
+    EXPECT_EQ(loaded.BitmapFileName, saved.BitmapFileName);
+    EXPECT_EQ(loaded.BitmapPath, saved.BitmapPath);
+    EXPECT_EQ(loaded.Level, -1);
+    EXPECT_FALSE(loaded.SoundOn);
+    EXPECT_TRUE(loaded.MusicOn);
+    EXPECT_FALSE(loaded.NumberOn);
+    EXPECT_EQ(loaded.BasicRecorder, "");
+    EXPECT_EQ(loaded.MiddleRecorder, "Zoë");
+    EXPECT_EQ(loaded.AdvanceRecordTime, INT32_MIN);
+    EXPECT_EQ(loaded.UserDefineH, 20);
+}
+
+}  // namespace
