@@ -1,0 +1,54 @@
+// FormLook.cpp: fonts, centring and glyphs shared by the game's windows.
+#include "app/FormLook.h"
+
+#include <QBitmap>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+void RegisterFontSubstitutes() {
+    QFont::insertSubstitution(QStringLiteral("新細明體"), QStringLiteral("AR PL UMing TW"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+}
+
+void UseFormFont(QWidget* form) {
+    QFont font(QStringLiteral("新細明體"));
+    font.setPixelSize(12);
+    font.setStyleStrategy(QFont::NoAntialias);
+    form->setFont(font);
+}
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                            screen->availableGeometry()));
+}
+
+QImage LoadGlyph(const QString& resource) {
+    QImage glyph(resource);
+    if (glyph.isNull()) {
+        return glyph;
+    }
+    glyph = glyph.convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
+    for (int y = 0; y < glyph.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(glyph.scanLine(y));
+        for (int x = 0; x < glyph.width(); ++x) {
+            if (line[x] == transparent) {
+                line[x] = qRgba(0, 0, 0, 0);
+            }
+        }
+    }
+    return glyph;
+}
+
+QIcon GlyphIcon(const QString& resource) {
+    return QIcon(QPixmap::fromImage(LoadGlyph(resource)));
+}

@@ -1,0 +1,21 @@
+// FormLook.h: the look every window shares: its font, its place on the screen, built-in images.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+// The dialogs ask for a Traditional Chinese Ming face and the clock for Times New Roman;
+// both are mapped to faces that Debian installs.
+void RegisterFontSubstitutes();
+
+// "新細明體", 12 pixels high, unsmoothed as the face is drawn crisply at that size.
+void UseFormFont(QWidget* form);
+
+void CentreOnScreen(QWidget* window);
+
+// A built-in glyph; its bottom-left pixel's colour is the transparent one, as for speed buttons.
+QImage LoadGlyph(const QString& resource);
+QIcon GlyphIcon(const QString& resource);

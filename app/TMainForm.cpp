@@ -1,0 +1,204 @@
+// TMainForm.cpp: building the main window, its start and end, the level and number commands.
+#include "app/TMainForm.h"
+
+#include <QApplication>
+#include <QLayout>
+
+#include "app/ErrorBox.h"
+#include "app/FormLook.h"
+#include "app/Levels.h"
+#include "settings/Infobank.h"
+
+namespace {
+const QColor WindowGreen(0, 128, 0);
+}
+
+TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
+    : QMainWindow(parent),
+      ClockTimer(new QTimer(this)),
+      Ticks(seams.Ticks),
+      Calendar(seams.Calendar),
+      Store(seams.Store) {
+    setupUi(this);
+    ClockTimer->setObjectName(QStringLiteral("ClockTimer"));
+    ClockTimer->setInterval(1000);
+    SetUpLook();
+    WireEvents();
+    // An error while the window is created is shown, and the window still opens.
+    Guarded([this] { FormCreate(this); });
+}
+
+TMainForm::~TMainForm() {
+    Guarded([this] { FormDestroy(this); });
+}
+
+void TMainForm::SetUpLook() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    UseFormFont(this);
+    setWindowIcon(GlyphIcon(QStringLiteral(":/icon.bmp")));
+    FinalImage->SetPicture(QImage(QStringLiteral(":/default.bmp")));
+
+    QPalette green = palette();
+    green.setColor(QPalette::Window, WindowGreen);
+    centralWidget()->setAutoFillBackground(true);
+    centralWidget()->setPalette(green);
+    // The toolbar panel keeps the button face colour of the desktop.
+    QPalette face = MainPanel->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    MainPanel->setPalette(face);
+
+    QPalette clock = ClockText->palette();
+    clock.setColor(QPalette::Window, Qt::darkBlue);
+    clock.setColor(QPalette::WindowText, Qt::green);
+    ClockText->setPalette(clock);
+    QFont clockFont(QStringLiteral("Times New Roman"));
+    clockFont.setPixelSize(19);
+    clockFont.setBold(true);
+    ClockText->setFont(clockFont);
+
+    const struct {
+        QAbstractButton* Button;
+        const char* Glyph;
+    } glyphs[] = {{ResetBtn, ":/reset.bmp"},     {NewBtn, ":/new.bmp"},
+                  {BasicBtn, ":/basic.bmp"},     {MiddleBtn, ":/middle.bmp"},
+                  {AdvanceBtn, ":/advance.bmp"}, {UserBtn, ":/user.bmp"},
+                  {MusicBtn, ":/music.bmp"},     {NumberBtn, ":/number.bmp"},
+                  {ScopeBtn, ":/scope.bmp"},     {PauseBtn, ":/pause.bmp"}};
+    for (const auto& g : glyphs) {
+        g.Button->setIcon(GlyphIcon(QString::fromLatin1(g.Glyph)));
+    }
+    // The sound glyph holds the normal and the disabled look side by side.
+    const QImage sound = LoadGlyph(QStringLiteral(":/sound.bmp"));
+    QIcon soundIcon(QPixmap::fromImage(sound.copy(0, 0, 16, 16)));
+    soundIcon.addPixmap(QPixmap::fromImage(sound.copy(16, 0, 16, 16)), QIcon::Disabled);
+    SoundBtn->setIcon(soundIcon);
+
+    // The arrow keys act through the hidden HotKey menu; a hidden menu's actions get no
+    // shortcuts in Qt unless they also belong to the window.
+    HotKey1->menuAction()->setVisible(false);
+    addActions(HotKey1->actions());
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void TMainForm::On(QAction* item, void (TMainForm::*handler)(QObject*)) {
+    connect(item, &QAction::triggered, this, [this, item, handler] {
+        // A menu item's check mark changes only in its handler, so undo the toolkit's own flip.
+        if (item->isCheckable()) {
+            item->setChecked(!item->isChecked());
+        }
+        Guarded([&] { (this->*handler)(item); });
+    });
+}
+
+void TMainForm::On(QAbstractButton* button, void (TMainForm::*handler)(QObject*)) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, button, handler] { Guarded([&] { (this->*handler)(button); }); });
+}
+
+void TMainForm::WireEvents() {
+    On(CmReset, &TMainForm::CmResetClick);
+    On(ResetBtn, &TMainForm::CmResetClick);
+    On(CmBasic, &TMainForm::CmBasicClick);
+    On(BasicBtn, &TMainForm::CmBasicClick);
+    On(CmMiddle, &TMainForm::CmMiddleClick);
+    On(MiddleBtn, &TMainForm::CmMiddleClick);
+    On(CmAdvance, &TMainForm::CmAdvanceClick);
+    On(AdvanceBtn, &TMainForm::CmAdvanceClick);
+    // The custom size dialog is not there yet: a press of its button only falls back in line.
+    connect(UserBtn, &QAbstractButton::clicked, this, [this] { SyncLevelButtons(); });
+    connect(CmUser, &QAction::triggered, this,
+            [this] { CmUser->setChecked(!CmUser->isChecked()); });
+    On(CmMusic, &TMainForm::CmMusicClick);
+    On(MusicBtn, &TMainForm::CmMusicClick);
+    On(CmSound, &TMainForm::CmSoundClick);
+    On(SoundBtn, &TMainForm::CmSoundClick);
+    On(CmNumber, &TMainForm::CmNumberClick);
+    On(NumberBtn, &TMainForm::CmNumberClick);
+    On(CmExit, &TMainForm::CmExitClick);
+    connect(MainPaint, &TPaintBox::Paint, this,
+            [this] { Guarded([this] { MainPaintPaint(MainPaint); }); });
+}
+
+void TMainForm::FormCreate(QObject*) {
+    Clock.StartTick = 0;
+    Clock.FinalSeconds = 0;
+    LoadSettings(Settings, Store);
+    LoadStartupPicture();
+    switch (Settings.Level) {
+        case LevelMiddle:
+            CheckLevel(CmMiddle);
+            break;
+        case LevelAdvance:
+            CheckLevel(CmAdvance);
+            break;
+        case LevelUser:
+            CheckLevel(CmUser);
+            break;
+        default:
+            CheckLevel(CmBasic);
+            break;
+    }
+    CmSound->setChecked(Settings.SoundOn);
+    SoundBtn->setChecked(Settings.SoundOn);
+    CmMusic->setChecked(Settings.MusicOn);
+    MusicBtn->setChecked(Settings.MusicOn);
+    CmNumber->setChecked(Settings.NumberOn);
+    NumberBtn->setChecked(Settings.NumberOn);
+    CmReset->trigger();
+}
+
+void TMainForm::FormDestroy(QObject*) {
+    Settings.Level = CheckedLevel();
+    Settings.SoundOn = CmSound->isChecked();
+    Settings.MusicOn = CmMusic->isChecked();
+    Settings.NumberOn = CmNumber->isChecked();
+    SaveSettings(Settings, Store);
+}
+
+int32_t TMainForm::CheckedLevel() const {
+    return LevelFromChecks(CmBasic->isChecked(), CmMiddle->isChecked(), CmAdvance->isChecked(),
+                           CmUser->isChecked());
+}
+
+void TMainForm::CheckLevel(QAction* item) {
+    for (QAction* level : {CmBasic, CmMiddle, CmAdvance, CmUser}) {
+        level->setChecked(level == item);
+    }
+    SyncLevelButtons();
+}
+
+void TMainForm::SyncLevelButtons() {
+    BasicBtn->setChecked(CmBasic->isChecked());
+    MiddleBtn->setChecked(CmMiddle->isChecked());
+    AdvanceBtn->setChecked(CmAdvance->isChecked());
+    UserBtn->setChecked(CmUser->isChecked());
+}
+
+void TMainForm::CmBasicClick(QObject*) {
+    CheckLevel(CmBasic);
+    CmReset->trigger();
+}
+
+void TMainForm::CmMiddleClick(QObject*) {
+    CheckLevel(CmMiddle);
+    CmReset->trigger();
+}
+
+void TMainForm::CmAdvanceClick(QObject*) {
+    CheckLevel(CmAdvance);
+    CmReset->trigger();
+}
+
+void TMainForm::CmNumberClick(QObject*) {
+    CmNumber->setChecked(!CmNumber->isChecked());
+    NumberBtn->setChecked(CmNumber->isChecked());
+    MainPaint->Invalidate();
+}
+
+void TMainForm::CmExitClick(QObject*) {
+    close();
+}

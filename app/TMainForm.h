@@ -1,0 +1,76 @@
+// TMainForm.h: the main window: toolbar, menu, board, clock and the finished picture.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+
+#include "app/Clocks.h"
+#include "app/GameClock.h"
+#include "engine/Board.h"
+#include "settings/SettingsStore.h"
+#include "ui_TMainForm.h"
+
+class QAbstractButton;
+
+// What the main window needs of the world outside, so tests can stand in for it.
+struct TMainFormSeams {
+    ITickCounter& Ticks;
+    ICalendarClock& Calendar;
+    ISettingsStore& Store;
+};
+
+class TMainForm : public QMainWindow, public Ui::TMainForm {
+    Q_OBJECT
+
+  public:
+    explicit TMainForm(const TMainFormSeams& seams, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Lifecycle (app/TMainForm.cpp)
+    void FormCreate(QObject* sender);
+    void FormDestroy(QObject* sender);
+
+    // Levels, numbers and exit (app/TMainForm.cpp)
+    void CmBasicClick(QObject* sender);
+    void CmMiddleClick(QObject* sender);
+    void CmAdvanceClick(QObject* sender);
+    void CmNumberClick(QObject* sender);
+    void CmExitClick(QObject* sender);
+
+    // New game and drawing the board (engine/MainFormBoard.cpp)
+    void CmResetClick(QObject* sender);
+    void MainPaintPaint(QObject* sender);
+    void DrawTile(int32_t x, int32_t y, int32_t value);
+
+    // Switches of the sound effects and the music (audio/MainFormSound.cpp)
+    void CmSoundClick(QObject* sender);
+    void CmMusicClick(QObject* sender);
+
+    // The start-up picture (pictures/MainFormPictures.cpp)
+    void LoadStartupPicture();
+
+    // The level whose menu item carries the check mark.
+    int32_t CheckedLevel() const;
+
+    QTimer* ClockTimer;
+
+  private:
+    void SetUpLook();
+    void WireEvents();
+    void On(QAction* item, void (TMainForm::*handler)(QObject*));
+    void On(QAbstractButton* button, void (TMainForm::*handler)(QObject*));
+    void CheckLevel(QAction* item);
+    void SyncLevelButtons();
+    void EnableClockTimer();
+
+    friend class TMainFormTest;
+
+    ITickCounter& Ticks;
+    ICalendarClock& Calendar;
+    ISettingsStore& Store;
+
+    QImage WorkBitmap;
+    TBoard Board;
+    TClock Clock;
+};

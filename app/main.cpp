@@ -1,0 +1,32 @@
+// main.cpp: the entry point of Zellipo.
+#include "app/ErrorBox.h"
+#include "app/FormLook.h"
+#include "app/SignalRoute.h"
+#include "app/SystemClocks.h"
+#include "app/TMainForm.h"
+#include "app/TZellipoApp.h"
+#include "settings/RegFileStore.h"
+
+void InitBuiltInResources();
+
+int main(int argc, char** argv) {
+    TZellipoApp app(argc, argv);
+    try {
+        QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
+        QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+        InitBuiltInResources();
+        RegisterFontSubstitutes();
+
+        TSystemTickCounter ticks;
+        TSystemCalendarClock calendar;
+        TRegFileStore store(TRegFileStore::DefaultPath());
+        TMainForm form({ticks, calendar, store});
+        RouteTerminationToClose([] { QApplication::closeAllWindows(); });
+        form.show();
+        app.exec();
+    } catch (const std::exception& error) {
+        ShowErrorBox(error);
+        return 1;
+    }
+    return 0;
+}

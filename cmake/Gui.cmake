@@ -1,0 +1,47 @@
+# The Qt front end: forms, toolkit adapters, built-in images and the game executable.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
+
+set(IMAGE_ASSETS
+  default.bmp reset.bmp new.bmp basic.bmp middle.bmp advance.bmp user.bmp number.bmp
+  music.bmp sound.bmp scope.bmp pause.bmp icon.bmp aboutlogo.bmp
+  cursor_up.bmp cursor_down.bmp cursor_left.bmp cursor_right.bmp
+)
+list(TRANSFORM IMAGE_ASSETS PREPEND ${ASSET_DIR}/ OUTPUT_VARIABLE IMAGE_ASSET_PATHS)
+add_custom_command(
+  OUTPUT ${IMAGE_ASSET_PATHS}
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_images.py ${ASSET_DIR}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_images.py ${CMAKE_CURRENT_SOURCE_DIR}/tools/bmpwriter.py
+  COMMENT "Drawing the built-in pictures, glyphs and cursors"
+  VERBATIM
+)
+
+add_library(gui STATIC
+  app/TZellipoApp.cpp
+  app/ErrorBox.cpp
+  app/FormLook.cpp
+  app/SignalRoute.cpp
+  app/Resources.cpp
+  app/TImage.cpp
+  app/Levels.cpp
+  app/TMainForm.cpp
+  app/MainFormClock.cpp
+  engine/TPaintBox.cpp
+  engine/MainFormBoard.cpp
+  pictures/BitmapFile.cpp
+  pictures/MainFormPictures.cpp
+  audio/MainFormSound.cpp
+  resources/TMainForm.ui
+)
+set_target_properties(gui PROPERTIES
+  AUTOMOC ON
+  AUTOUIC ON
+  AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR}/resources
+)
+target_link_libraries(gui PUBLIC core platform Qt6::Widgets)
+# The forms' generated headers are part of the forms' public headers.
+target_include_directories(gui PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/gui_autogen/include)
+qt_add_resources(gui assets PREFIX / BASE ${ASSET_DIR} FILES ${IMAGE_ASSET_PATHS})
+
+add_executable(zellipo app/main.cpp)
+target_link_libraries(zellipo PRIVATE gui)
+set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,92 @@
+// MainFormBoard.cpp: the main window's new game and the drawing of the board.
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "app/TMainForm.h"
+#include "engine/Shuffle.h"
+#include "settings/Infobank.h"
+
+namespace {
+
+const QColor HoleGreen(0, 128, 0);
+
+// Numbers are set 16 pixels high from the top of their text cell, so pick the largest face
+// whose whole cell fits those 16 pixels.
+const QFont& TileNumberFont() {
+    static const QFont font = [] {
+        QFont f;
+        f.setStyleStrategy(QFont::NoAntialias);
+        for (int size = 16; size > 6; --size) {
+            f.setPixelSize(size);
+            if (QFontMetrics(f).height() <= 16) {
+                break;
+            }
+        }
+        return f;
+    }();
+    return font;
+}
+
+}  // namespace
+
+void TMainForm::CmResetClick(QObject*) {
+    WorkBitmap = QImage(MainPaint->size(), QImage::Format_RGB32);
+    WorkBitmap.fill(Qt::white);
+    {
+        QPainter painter(&WorkBitmap);
+        painter.drawImage(WorkBitmap.rect(), FinalImage->Picture());
+    }
+    const TGridSize size =
+        GridSizeForLevel(CheckedLevel(), Settings.UserDefineH, Settings.UserDefineV);
+    // Seeded in whole seconds: two games started in the same second come out the same.
+    NewBoard(Board, size, static_cast<uint32_t>(Calendar.Seconds()));
+    MainPaint->Invalidate();
+    Board.Solved = false;
+    Clock.FinalSeconds = 0;
+    Clock.StartTick = Ticks.Now();
+    EnableClockTimer();
+}
+
+void TMainForm::MainPaintPaint(QObject*) {
+    if (!Board.HasGame()) {
+        return;
+    }
+    if (Board.Solved) {
+        QPainter painter(&MainPaint->Canvas());
+        painter.drawImage(Board.BoardLeft, Board.BoardTop, WorkBitmap);
+        return;
+    }
+    for (int32_t p = 0; p < Board.CellCount(); ++p) {
+        const TPoint origin = CellOrigin(Board, p);
+        DrawTile(origin.X, origin.Y, Board.BoardCells[p]);
+    }
+}
+
+void TMainForm::DrawTile(int32_t x, int32_t y, int32_t value) {
+    const int32_t w = Board.TileWidth;
+    const int32_t h = Board.TileHeight;
+    QImage tile(w, h, QImage::Format_RGB32);
+    QPainter painter(&tile);
+    if (value < Board.Hole()) {
+        painter.drawImage(0, 0, WorkBitmap, (value % Board.ColCount) * w,
+                          (value / Board.ColCount) * h, w, h);
+        if (CmNumber->isChecked()) {
+            painter.setFont(TileNumberFont());
+            painter.setPen(Qt::red);
+            painter.drawText(QPoint(1, h - 16 + QFontMetrics(TileNumberFont()).ascent()),
+                             QString::number(value + 1));
+        }
+    } else {
+        tile.fill(HoleGreen);
+    }
+    // Lines that leave out their end points: white down the left and along the top, black along
+    // the bottom and up the right, and the top-right corner pixel left as it was.
+    painter.fillRect(0, 0, 1, h, Qt::white);
+    painter.fillRect(0, 0, w - 1, 1, Qt::white);
+    painter.fillRect(0, h - 1, w - 1, 1, Qt::black);
+    painter.fillRect(w - 1, 1, 1, h - 1, Qt::black);
+    painter.end();
+
+    QPainter(&MainPaint->Canvas()).drawImage(x, y, tile);
+    MainPaint->Flush(QRect(x, y, w, h));
+}

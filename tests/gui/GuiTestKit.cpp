@@ -1,0 +1,41 @@
+// GuiTestKit.cpp: shared set-up for the widget tests.
+#include "GuiTestKit.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "app/FormLook.h"
+
+void InitBuiltInResources();
+
+void PrepareApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    InitBuiltInResources();
+    RegisterFontSubstitutes();
+}
+
+namespace {
+TMessageBoxCatcher* ActiveCatcher = nullptr;
+}
+
+TMessageBoxCatcher::TMessageBoxCatcher() {
+    ActiveCatcher = this;
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer] {
+        if (ActiveCatcher == nullptr) {
+            timer->deleteLater();
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ActiveCatcher->Texts << box->text();
+            box->accept();
+        }
+    });
+    timer->start();
+}
+
+TMessageBoxCatcher::~TMessageBoxCatcher() {
+    ActiveCatcher = nullptr;
+}

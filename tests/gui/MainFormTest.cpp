@@ -1,0 +1,272 @@
+// MainFormTest.cpp: the main window's start, end, level and number commands and board drawing.
+#include <QtTest>
+
+#include "GuiTestKit.h"
+#include "app/TMainForm.h"
+#include "fakes/FakeClocks.h"
+#include "fakes/FakeSettingsStore.h"
+#include "settings/Infobank.h"
+
+class TMainFormTest : public QObject {
+    Q_OBJECT
+
+    TFakeTickCounter Ticks;
+    TFakeCalendarClock Calendar;
+    TFakeSettingsStore Store;
+
+    TMainFormSeams Seams() { return {Ticks, Calendar, Store}; }
+    static TBoard& Board(TMainForm& form) { return form.Board; }
+    static TClock& Clock(TMainForm& form) { return form.Clock; }
+    static QImage Screen(TMainForm& form) {
+        return form.MainPaint->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+  private slots:
+    void init() {
+        Store = TFakeSettingsStore();
+        Ticks = TFakeTickCounter();
+        Calendar = TFakeCalendarClock();
+    }
+
+    void FormCreateAppliesTheStoredLevelAndSwitches() {
+        Store.Put("Level", DwordValue(2));
+        Store.Put("Sound", DwordValue(0));
+        Store.Put("Music", DwordValue(0));
+        Store.Put("Number", DwordValue(5));
+        TMainForm form(Seams());
+        QVERIFY(form.CmAdvance->isChecked());
+        QVERIFY(!form.CmBasic->isChecked());
+        QVERIFY(form.AdvanceBtn->isChecked());
+        QVERIFY(!form.BasicBtn->isChecked());
+        QVERIFY(!form.CmSound->isChecked() && !form.SoundBtn->isChecked());
+        QVERIFY(!form.CmMusic->isChecked() && !form.MusicBtn->isChecked());
+        QVERIFY(form.CmNumber->isChecked() && form.NumberBtn->isChecked());
+        QCOMPARE(Board(form).ColCount, 7);
+        QCOMPARE(Board(form).TileWidth, 51);
+        QVERIFY(form.ClockTimer->isActive());
+    }
+
+    void UnknownStoredLevelStartsAndIsSavedAsBasic() {
+        Store.Put("Level", DwordValue(7));
+        {
+            TMainForm form(Seams());
+            QVERIFY(form.CmBasic->isChecked());
+            QVERIFY(form.BasicBtn->isChecked());
+            QCOMPARE(Board(form).ColCount, 3);
+        }
+        QCOMPARE(*Store.Get("Level"), DwordValue(0));
+    }
+
+    void FormDestroyCollectsTheCheckMarks() {
+        {
+            TMainForm form(Seams());
+            form.CmMiddle->trigger();
+            form.NumberBtn->click();
+            form.CmSound->trigger();
+            QVERIFY(!form.CmNumber->isChecked());
+            QVERIFY(!form.NumberBtn->isChecked());
+        }
+        QCOMPARE(*Store.Get("Level"), DwordValue(1));
+        QCOMPARE(*Store.Get("Number"), DwordValue(0));
+        QCOMPARE(*Store.Get("Sound"), DwordValue(0));
+        QCOMPARE(*Store.Get("Music"), DwordValue(1));
+        QCOMPARE(Store.WriteLog.size(), size_t{14});
+    }
+
+    void LevelCommandAlwaysStartsANewGame() {
+        TMainForm form(Seams());
+        QVERIFY(form.CmBasic->isChecked());
+        Ticks.Value = 5000;
+        Calendar.Value += 1;
+        const auto before = Board(form).BoardCells;
+        form.BasicBtn->click();
+        QVERIFY(form.CmBasic->isChecked());
+        QVERIFY(form.BasicBtn->isChecked());
+        QCOMPARE(Clock(form).StartTick, 5000u);
+        QVERIFY(Board(form).BoardCells != before);
+
+        form.CmMiddle->trigger();
+        QVERIFY(form.CmMiddle->isChecked() && !form.CmBasic->isChecked());
+        QVERIFY(form.MiddleBtn->isChecked() && !form.BasicBtn->isChecked());
+        QCOMPARE(Board(form).ColCount, 5);
+    }
+
+    void NumberToggleKeepsTheGameAndTheClock() {
+        TMainForm form(Seams());
+        Ticks.Value = 7000;
+        const auto cells = Board(form).BoardCells;
+        const uint32_t start = Clock(form).StartTick;
+        form.CmNumber->trigger();
+        QVERIFY(!form.CmNumber->isChecked());
+        QVERIFY(!form.NumberBtn->isChecked());
+        QCOMPARE(Board(form).BoardCells, cells);
+        QCOMPARE(Clock(form).StartTick, start);
+        QVERIFY(form.ClockTimer->isActive());
+    }
+
+    void ToolbarAndMenuMirrorEachOther() {
+        TMainForm form(Seams());
+        form.SoundBtn->click();
+        QVERIFY(!form.CmSound->isChecked());
+        QVERIFY(!form.SoundBtn->isChecked());
+        form.CmSound->trigger();
+        QVERIFY(form.CmSound->isChecked());
+        QVERIFY(form.SoundBtn->isChecked());
+        form.MusicBtn->click();
+        QVERIFY(!form.CmMusic->isChecked() && !form.MusicBtn->isChecked());
+    }
+
+    void WindowHasItsLayout() {
+        TMainForm form(Seams());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Zellipo"));
+        QCOMPARE(form.centralWidget()->size(), QSize(567, 410));
+        QCOMPARE(form.MainPaint->geometry(), QRect(12, 40, 360, 360));
+        QCOMPARE(form.FinalImage->geometry(), QRect(388, 236, 165, 165));
+        QCOMPARE(form.ClockText->geometry(), QRect(440, 4, 120, 25));
+        QCOMPARE(form.ClockText->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
+        QCOMPARE(form.FinalImage->Picture().depth() <= 32, true);
+        QCOMPARE(form.CmReset->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(form.CmReset->text(), QStringLiteral("重新開始(&R)"));
+        QCOMPARE(form.ScopeBtn->toolTip(), QStringLiteral("顯示最高記錄"));
+        QVERIFY(!form.HotKey1->menuAction()->isVisible());
+        QVERIFY(form.actions().contains(form.CmUp));
+        QCOMPARE(form.ScopeBtn->icon().availableSizes().value(0), QSize(21, 22));
+    }
+
+    void DrawTilePaintsFrameNumberAndHole() {
+        Store.Put("Level", DwordValue(0));
+        TMainForm form(Seams());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TBoard& board = Board(form);
+        form.DrawTile(0, 0, 0);
+        form.DrawTile(120, 0, board.Hole());
+        const QImage canvas = form.MainPaint->Canvas();
+        const int w = board.TileWidth;
+        const int h = board.TileHeight;
+        // Picture tile: white left and top, black bottom and right, top-right corner untouched.
+        QCOMPARE(canvas.pixel(0, 5), qRgb(255, 255, 255));
+        QCOMPARE(canvas.pixel(5, 0), qRgb(255, 255, 255));
+        QCOMPARE(canvas.pixel(5, h - 1), qRgb(0, 0, 0));
+        QCOMPARE(canvas.pixel(w - 1, 5), qRgb(0, 0, 0));
+        QCOMPARE(canvas.pixel(0, h - 1), qRgb(0, 0, 0));
+        QCOMPARE(canvas.pixel(w - 1, 0), form.WorkBitmap.pixel(w - 1, 0));
+        // The number "1" in red inside its 16-pixel cell at (1, h - 16).
+        int red = 0;
+        for (int y = h - 16; y < h - 1; ++y) {
+            for (int x = 1; x < 16; ++x) {
+                red += canvas.pixel(x, y) == qRgb(255, 0, 0);
+            }
+        }
+        QVERIFY(red > 5);
+        // The hole: green inside its frame, no number.
+        QCOMPARE(canvas.pixel(120 + 5, h - 8), qRgb(0, 128, 0));
+        QCOMPARE(canvas.pixel(120 + w - 1, 0), qRgb(0, 128, 0));
+        for (int y = 1; y < h - 1; ++y) {
+            for (int x = 1; x < w - 1; ++x) {
+                QCOMPARE(canvas.pixel(120 + x, y), qRgb(0, 128, 0));
+            }
+        }
+        // DrawTile reaches the screen at once.
+        QCOMPARE(Screen(form).pixel(125, 60), qRgb(0, 128, 0));
+    }
+
+    void NumbersOffLeaveThePictureClean() {
+        Store.Put("Number", DwordValue(0));
+        TMainForm form(Seams());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.DrawTile(0, 0, 0);
+        const QImage canvas = form.MainPaint->Canvas();
+        for (int y = 1; y < 119; ++y) {
+            for (int x = 1; x < 119; ++x) {
+                QCOMPARE(canvas.pixel(x, y), form.WorkBitmap.pixel(x, y));
+            }
+        }
+    }
+
+    void SolvedBoardShowsTheWholePicture() {
+        Store.Put("Level", DwordValue(2));
+        TMainForm form(Seams());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Board(form).Solved = true;
+        form.MainPaint->Invalidate();
+        QCoreApplication::processEvents();
+        const QImage screen = Screen(form);
+        // Shifted by (1, 1) at 7 x 7; the picture's strip beyond the last tile shows too.
+        QCOMPARE(screen.pixel(0, 0), qRgb(0, 128, 0));
+        QCOMPARE(screen.pixel(1, 1), form.WorkBitmap.pixel(0, 0));
+        QCOMPARE(screen.pixel(359, 359), form.WorkBitmap.pixel(358, 358));
+        QCOMPARE(screen.pixel(52, 1), form.WorkBitmap.pixel(51, 0));
+    }
+
+    void MarginsOfAnUnevenGridStayGreen() {
+        Store.Put("Level", DwordValue(2));
+        TMainForm form(Seams());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage screen = Screen(form);
+        QCOMPARE(screen.pixel(0, 100), qRgb(0, 128, 0));
+        QCOMPARE(screen.pixel(358, 100), qRgb(0, 128, 0));
+        QCOMPARE(screen.pixel(100, 359), qRgb(0, 128, 0));
+    }
+
+    void WronglyTypedSettingShowsOneErrorAndNoGame() {
+        Store.Put("Level", DwordValue(2));
+        Store.Put("Basic recorder", DwordValue(3));
+        Store.Put("User define number V", TextValue("x"));
+        TMessageBoxCatcher boxes;
+        TMainForm form(Seams());
+        QCOMPARE(boxes.Texts,
+                 QStringList{QStringLiteral("Invalid data type for 'Basic recorder'")});
+        QVERIFY(!Board(form).HasGame());
+        QVERIFY(!form.ClockTimer->isActive());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(Screen(form).pixel(180, 180), qRgb(0, 128, 0));
+        // The values around the faulty one were still read.
+        QCOMPARE(Settings.Level, 2);
+    }
+
+    void UnloadableStartupPictureIsForgotten() {
+        Store.Put("Bitmap file name", TextValue("/nonexistent/picture.bmp"));
+        TMessageBoxCatcher boxes;
+        {
+            TMainForm form(Seams());
+            QCOMPARE(boxes.Texts.size(), 1);
+            QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
+            QVERIFY(Board(form).HasGame());
+        }
+        QCOMPARE(*Store.Get("Bitmap file name"), TextValue(""));
+    }
+
+    void EmptyBitmapFileIsALoadFailure() {
+        QTemporaryFile empty;
+        QVERIFY(empty.open());
+        // A file header and an info header for a 0 x 0 picture: no pixels at all.
+        QByteArray header("BM", 2);
+        header.append(QByteArray(52, '\0'));
+        header[10] = 54;
+        header[14] = 40;
+        header[26] = 1;
+        header[28] = 24;
+        empty.write(header);
+        empty.close();
+        Store.Put("Bitmap file name", TextValue(empty.fileName().toStdString()));
+        TMessageBoxCatcher boxes;
+        TMainForm form(Seams());
+        QCOMPARE(boxes.Texts.size(), 1);
+        QCOMPARE(Settings.BitmapFileName, std::string());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    PrepareApplication();
+    TMainFormTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainFormTest.moc"

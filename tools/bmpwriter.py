@@ -1,0 +1,104 @@
+"""Byte-exact writers for the palette BMP and RGBA PNG files our asset generators produce."""
+
+import struct
+import zlib
+
+# The 16 colours every Windows display could show; the glyphs and cursors are
+# drawn in these so they look at home next to classic toolbar art.
+VGA16 = [
+    (0, 0, 0),        # 0  black
+    (128, 0, 0),      # 1  dark red
+    (0, 128, 0),      # 2  dark green
+    (128, 128, 0),    # 3  olive
+    (0, 0, 128),      # 4  navy
+    (128, 0, 128),    # 5  purple
+    (0, 128, 128),    # 6  teal
+    (192, 192, 192),  # 7  light grey
+    (128, 128, 128),  # 8  dark grey
+    (255, 0, 0),      # 9  red
+    (0, 255, 0),      # 10 lime
+    (255, 255, 0),    # 11 yellow
+    (0, 0, 255),      # 12 blue
+    (255, 0, 255),    # 13 magenta
+    (0, 255, 255),    # 14 cyan
+    (255, 255, 255),  # 15 white
+]
+
+# 72 dpi, which is what most paint programs stamp into a BMP.
+_PIXELS_PER_METRE = 2835
+
+
+def _row_bytes(width, bpp):
+    return ((width * bpp + 31) // 32) * 4
+
+
+def _pack_row(row, bpp):
+    if bpp == 8:
+        return bytes(row)
+    if bpp == 4:
+        out = bytearray()
+        for i in range(0, len(row), 2):
+            hi = row[i]
+            lo = row[i + 1] if i + 1 < len(row) else 0
+            out.append((hi << 4) | lo)
+        return bytes(out)
+    raise ValueError("only 4 and 8 bits per pixel are written")
+
+
+def bmp_bytes(width, height, bpp, palette, rows):
+    """rows: top row first, each a sequence of palette indices."""
+    if len(rows) != height or any(len(r) != width for r in rows):
+        raise ValueError("pixel rows do not match the declared size")
+    colours = 1 << bpp
+    if len(palette) > colours:
+        raise ValueError("palette is larger than the bit depth allows")
+    # Readers differ on short palettes, so always store every entry.
+    full = list(palette) + [(0, 0, 0)] * (colours - len(palette))
+    for row in rows:
+        for index in row:
+            if not 0 <= index < len(palette):
+                raise ValueError("pixel uses an index outside the palette")
+
+    stride = _row_bytes(width, bpp)
+    image = bytearray()
+    for row in reversed(rows):  # BMP stores the bottom row first
+        packed = _pack_row(row, bpp)
+        image += packed + b"\0" * (stride - len(packed))
+
+    pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in full)
+    offset = 14 + 40 + len(pal)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0,
+                       len(image), _PIXELS_PER_METRE, _PIXELS_PER_METRE, 0, 0)
+    head = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
+    return head + info + pal + bytes(image)
+
+
+def write_bmp(path, width, height, bpp, palette, rows):
+    with open(path, "wb") as f:
+        f.write(bmp_bytes(width, height, bpp, palette, rows))
+
+
+def _chunk(kind, data):
+    body = kind + data
+    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+
+def png_bytes(width, height, rgba_rows):
+    """rgba_rows: top row first, each a sequence of (r, g, b, a) tuples."""
+    raw = bytearray()
+    for row in rgba_rows:
+        if len(row) != width:
+            raise ValueError("pixel row does not match the declared width")
+        raw.append(0)  # no filter: keeps the output independent of any heuristics
+        for (r, g, b, a) in row:
+            raw += bytes((r, g, b, a))
+    if len(rgba_rows) != height:
+        raise ValueError("pixel rows do not match the declared height")
+    ihdr = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr)
+            + _chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + _chunk(b"IEND", b""))
+
+
+def write_png(path, width, height, rgba_rows):
+    with open(path, "wb") as f:
+        f.write(png_bytes(width, height, rgba_rows))
