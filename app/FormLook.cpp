@@ -2,8 +2,10 @@
 #include "app/FormLook.h"
 
 #include <QBitmap>
+#include <QDialog>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
@@ -51,4 +53,15 @@ QImage LoadGlyph(const QString& resource) {
 
 QIcon GlyphIcon(const QString& resource) {
     return QIcon(QPixmap::fromImage(LoadGlyph(resource)));
+}
+
+void SetUpDialog(QDialog* dialog, std::initializer_list<QLabel*> autoSized) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    UseFormFont(dialog);
+    for (QLabel* label : autoSized) {
+        label->adjustSize();
+    }
+    dialog->setFixedSize(dialog->size());
+    CentreOnScreen(dialog);
 }

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <initializer_list>
 
 class QWidget;
 
@@ -19,3 +20,9 @@ void CentreOnScreen(QWidget* window);
 // A built-in glyph; its bottom-left pixel's colour is the transparent one, as for speed buttons.
 QImage LoadGlyph(const QString& resource);
 QIcon GlyphIcon(const QString& resource);
+
+// A fixed dialog frame with only a close box, the form font, centred on the screen. Labels
+// listed as auto-sized take the width of their text.
+class QDialog;
+class QLabel;
+void SetUpDialog(QDialog* dialog, std::initializer_list<QLabel*> autoSized = {});

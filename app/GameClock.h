@@ -1,7 +1,8 @@
-// GameClock.h: the state of the game clock, measured on the 32-bit millisecond tick counter.
+// GameClock.h: the game clock, measured on the 32-bit millisecond tick counter, and its completion.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 struct TClock {
     // Tick count at the start of the game, moved on by the time spent minimized.
@@ -10,4 +11,50 @@ struct TClock {
     // Whole seconds of the finished game; 0 while not taken.
     int32_t FinalSeconds = 0;
     int32_t BlinkCount = 0;
+    // Kept apart from MinimizeTick, whose 0 is also a real reading of the counter.
+    bool RunningWhenMinimized = false;
+    // Minimize and restore notifications can repeat; only the first of each may move the clock.
+    bool Minimized = false;
 };
+
+// Hours, minutes and seconds as "%02d:%02d:%02d"; the hours are not limited to two digits.
+std::string TimeText(int32_t seconds);
+
+// Whole seconds since StartTick, right across one wrap of the counter.
+int32_t ElapsedSeconds(const TClock& clock, uint32_t now);
+
+// A new game. It also ends any flashing left over from the game before, so the caller puts
+// the display back to its normal colours and the timer back to IntervalRunning.
+void StartClock(TClock& clock, uint32_t now);
+
+constexpr int32_t IntervalRunning = 1000;
+constexpr int32_t IntervalFlashing = 500;
+
+enum class TTickAction {
+    // Set the display to Text.
+    ShowTime,
+    // Swap the display's text and background colours.
+    SwapColours,
+    // Stop the timer, put the display to its normal colours, repaint the whole picture, then
+    // check FinalSeconds for a record.
+    Finish
+};
+
+struct TTickOutcome {
+    TTickAction Action = TTickAction::ShowTime;
+    // Only for ShowTime.
+    std::string Text;
+    // The timer's interval from this tick on, whatever the action. Setting it restarts the
+    // period, so the caller sets it only when it differs.
+    int32_t IntervalMs = IntervalRunning;
+};
+
+// One tick of the timer: the running time while unsolved, then six colour swaps, then the end.
+TTickOutcome ClockTick(TClock& clock, bool solved, uint32_t now);
+
+// The application was minimized; the caller stops the timer if it was running.
+void MinimizeClock(TClock& clock, bool timerRunning, uint32_t now);
+
+// The application was restored. True when the timer must run again; the time spent minimized
+// is then left out of the game's time.
+bool RestoreClock(TClock& clock, uint32_t now);

@@ -1,9 +1,86 @@
-// MainFormClock.cpp: the main window's game clock.
+// MainFormClock.cpp: the main window's game clock, pausing and the end of a game.
+#include <QApplication>
+#include <QEvent>
+
+#include "app/ErrorBox.h"
 #include "app/TMainForm.h"
+
+void TMainForm::ClockTimerTimer(QObject*) {
+    const TTickOutcome outcome = ClockTick(Clock, Board.Solved, Ticks.Now());
+    SetClockInterval(outcome.IntervalMs);
+    switch (outcome.Action) {
+        case TTickAction::ShowTime:
+            ClockText->setText(QString::fromStdString(outcome.Text));
+            break;
+        case TTickAction::SwapColours:
+            SwapClockColours();
+            break;
+        case TTickAction::Finish:
+            ClockTimer->stop();
+            ShowClockNormalColours();
+            MainPaint->Invalidate();
+            CheckNewRecord(Clock.FinalSeconds);
+            break;
+    }
+}
+
+void TMainForm::AppMinimize(QObject*) {
+    MinimizeClock(Clock, ClockTimer->isActive(), Ticks.Now());
+    ClockTimer->stop();
+}
+
+void TMainForm::AppRestore(QObject*) {
+    if (RestoreClock(Clock, Ticks.Now())) {
+        EnableClockTimer();
+    }
+}
+
+void TMainForm::PauseBtnClick(QObject*) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            window->showMinimized();
+        }
+    }
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        // Focus moving to another program is no minimize; only the window's own state counts.
+        if (isMinimized()) {
+            Guarded([this] { AppMinimize(this); });
+        } else {
+            Guarded([this] { AppRestore(this); });
+        }
+    }
+}
 
 void TMainForm::EnableClockTimer() {
     // Enabling a running timer must not restart its period.
     if (!ClockTimer->isActive()) {
         ClockTimer->start();
     }
+}
+
+void TMainForm::SetClockInterval(int32_t ms) {
+    // A new interval restarts the period, so only a real change sets it.
+    if (ClockTimer->interval() != ms) {
+        ClockTimer->setInterval(ms);
+    }
+}
+
+void TMainForm::ShowClockNormalColours() {
+    // Lime on navy.
+    QPalette clock = ClockText->palette();
+    clock.setColor(QPalette::Window, Qt::darkBlue);
+    clock.setColor(QPalette::WindowText, Qt::green);
+    ClockText->setPalette(clock);
+}
+
+void TMainForm::SwapClockColours() {
+    QPalette clock = ClockText->palette();
+    const QColor text = clock.color(QPalette::WindowText);
+    clock.setColor(QPalette::WindowText, clock.color(QPalette::Window));
+    clock.setColor(QPalette::Window, text);
+    ClockText->setPalette(clock);
 }

@@ -7,6 +7,7 @@
 #include "app/ErrorBox.h"
 #include "app/FormLook.h"
 #include "app/Levels.h"
+#include "engine/Cursors.h"
 #include "settings/Infobank.h"
 
 namespace {
@@ -21,7 +22,9 @@ TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
       Store(seams.Store) {
     setupUi(this);
     ClockTimer->setObjectName(QStringLiteral("ClockTimer"));
-    ClockTimer->setInterval(1000);
+    ClockTimer->setInterval(IntervalRunning);
+    // A coarse timer may fire early, and a first tick would then show a second too few.
+    ClockTimer->setTimerType(Qt::PreciseTimer);
     SetUpLook();
     WireEvents();
     // An error while the window is created is shown, and the window still opens.
@@ -48,10 +51,7 @@ void TMainForm::SetUpLook() {
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     MainPanel->setPalette(face);
 
-    QPalette clock = ClockText->palette();
-    clock.setColor(QPalette::Window, Qt::darkBlue);
-    clock.setColor(QPalette::WindowText, Qt::green);
-    ClockText->setPalette(clock);
+    ShowClockNormalColours();
     QFont clockFont(QStringLiteral("Times New Roman"));
     clockFont.setPixelSize(19);
     clockFont.setBold(true);
@@ -118,14 +118,34 @@ void TMainForm::WireEvents() {
     On(SoundBtn, &TMainForm::CmSoundClick);
     On(CmNumber, &TMainForm::CmNumberClick);
     On(NumberBtn, &TMainForm::CmNumberClick);
+    On(CmScope, &TMainForm::CmScopeClick);
+    On(ScopeBtn, &TMainForm::CmScopeClick);
     On(CmExit, &TMainForm::CmExitClick);
+    On(CmUp, &TMainForm::CmUpClick);
+    On(CmDown, &TMainForm::CmDownClick);
+    On(CmLeft, &TMainForm::CmLeftClick);
+    On(CmRight, &TMainForm::CmRightClick);
+    On(PauseBtn, &TMainForm::PauseBtnClick);
+
     connect(MainPaint, &TPaintBox::Paint, this,
             [this] { Guarded([this] { MainPaintPaint(MainPaint); }); });
+    connect(MainPaint, &TPaintBox::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                Guarded([&] { MainPaintMouseDown(MainPaint, button, shift, x, y); });
+            });
+    connect(MainPaint, &TPaintBox::MouseMove, this,
+            [this](Qt::KeyboardModifiers shift, int x, int y) {
+                Guarded([&] { MainPaintMouseMove(MainPaint, shift, x, y); });
+            });
+    connect(ClockTimer, &QTimer::timeout, this,
+            [this] { Guarded([this] { ClockTimerTimer(ClockTimer); }); });
 }
 
 void TMainForm::FormCreate(QObject*) {
     Clock.StartTick = 0;
     Clock.FinalSeconds = 0;
+    RegisterPointingHands();
+    // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
     LoadSettings(Settings, Store);
     LoadStartupPicture();
     switch (Settings.Level) {
@@ -152,6 +172,10 @@ void TMainForm::FormCreate(QObject*) {
 }
 
 void TMainForm::FormDestroy(QObject*) {
+    SaveSettingsNow();
+}
+
+void TMainForm::SaveSettingsNow() {
     Settings.Level = CheckedLevel();
     Settings.SoundOn = CmSound->isChecked();
     Settings.MusicOn = CmMusic->isChecked();

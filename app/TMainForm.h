@@ -8,6 +8,7 @@
 #include "app/Clocks.h"
 #include "app/GameClock.h"
 #include "engine/Board.h"
+#include "engine/MoveRules.h"
 #include "settings/SettingsStore.h"
 #include "ui_TMainForm.h"
 
@@ -43,9 +44,31 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void MainPaintPaint(QObject* sender);
     void DrawTile(int32_t x, int32_t y, int32_t value);
 
+    // Tile moves from the mouse and the arrow keys (engine/MainFormMoves.cpp)
+    void MainPaintMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                            int32_t x, int32_t y);
+    void MainPaintMouseMove(QObject* sender, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    void MoveTile(int32_t x, int32_t y);
+    void CmUpClick(QObject* sender);
+    void CmDownClick(QObject* sender);
+    void CmLeftClick(QObject* sender);
+    void CmRightClick(QObject* sender);
+
+    // The game clock, pausing and completion (app/MainFormClock.cpp)
+    void ClockTimerTimer(QObject* sender);
+    void AppMinimize(QObject* sender);
+    void AppRestore(QObject* sender);
+    void PauseBtnClick(QObject* sender);
+
+    // Best times (settings/MainFormRecords.cpp)
+    void CheckNewRecord(int32_t seconds);
+    void CmScopeClick(QObject* sender);
+
     // Switches of the sound effects and the music (audio/MainFormSound.cpp)
     void CmSoundClick(QObject* sender);
     void CmMusicClick(QObject* sender);
+    void PlayMoveSound();
+    void PlayErrorSound();
 
     // The start-up picture (pictures/MainFormPictures.cpp)
     void LoadStartupPicture();
@@ -55,6 +78,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 
     QTimer* ClockTimer;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void SetUpLook();
     void WireEvents();
@@ -63,8 +89,13 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void CheckLevel(QAction* item);
     void SyncLevelButtons();
     void EnableClockTimer();
+    void SetClockInterval(int32_t ms);
+    void ShowClockNormalColours();
+    void SwapClockColours();
+    void MoveTowardsHole(TArrowKey key);
+    void SaveSettingsNow();
 
-    friend class TMainFormTest;
+    friend struct TMainFormProbe;
 
     ITickCounter& Ticks;
     ICalendarClock& Calendar;

@@ -10,3 +10,8 @@ void TMainForm::CmMusicClick(QObject*) {
     CmMusic->setChecked(!CmMusic->isChecked());
     MusicBtn->setChecked(CmMusic->isChecked());
 }
+
+// The effects have no player yet; moves and refused clicks already ask for them.
+void TMainForm::PlayMoveSound() {}
+
+void TMainForm::PlayErrorSound() {}

@@ -22,15 +22,21 @@ add_library(gui STATIC
   app/SignalRoute.cpp
   app/Resources.cpp
   app/TImage.cpp
-  app/Levels.cpp
   app/TMainForm.cpp
   app/MainFormClock.cpp
   engine/TPaintBox.cpp
+  engine/Cursors.cpp
   engine/MainFormBoard.cpp
+  engine/MainFormMoves.cpp
   pictures/BitmapFile.cpp
   pictures/MainFormPictures.cpp
+  settings/TInputNameDlg.cpp
+  settings/TRecordDlg.cpp
+  settings/MainFormRecords.cpp
   audio/MainFormSound.cpp
   resources/TMainForm.ui
+  resources/TInputNameDlg.ui
+  resources/TRecordDlg.ui
 )
 set_target_properties(gui PROPERTIES
   AUTOMOC ON

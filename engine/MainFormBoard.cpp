@@ -42,8 +42,10 @@ void TMainForm::CmResetClick(QObject*) {
     NewBoard(Board, size, static_cast<uint32_t>(Calendar.Seconds()));
     MainPaint->Invalidate();
     Board.Solved = false;
-    Clock.FinalSeconds = 0;
-    Clock.StartTick = Ticks.Now();
+    // A game that follows an interrupted flashing starts with the clock in its normal state.
+    StartClock(Clock, Ticks.Now());
+    ShowClockNormalColours();
+    SetClockInterval(IntervalRunning);
     EnableClockTimer();
 }
 

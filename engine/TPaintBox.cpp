@@ -1,11 +1,15 @@
 // TPaintBox.cpp: the board's paint box with its retained image.
 #include "engine/TPaintBox.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cstring>
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The pointer shows where a tile would go, so motion matters without a button held.
+    setMouseTracking(true);
 }
 
 void TPaintBox::Invalidate() {
@@ -36,4 +40,39 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.drawImage(event->rect(), Image, event->rect());
+}
+
+void TPaintBox::Scroll(const QRect& rect, int dx, int dy) {
+    const QRect area = rect & Image.rect();
+    const QRect source = area.translated(-dx, -dy) & area;
+    if (!source.isEmpty()) {
+        const QRect target = source.translated(dx, dy);
+        const int bytes = source.width() * 4;
+        const qsizetype stride = Image.bytesPerLine();
+        uchar* bits = Image.bits();
+        // Rows are copied in the order that never reads a row already overwritten.
+        const bool downwards = dy > 0;
+        for (int i = 0; i < source.height(); ++i) {
+            const int row = downwards ? source.height() - 1 - i : i;
+            const uchar* from = bits + (source.top() + row) * stride + source.left() * 4;
+            uchar* to = bits + (target.top() + row) * stride + target.left() * 4;
+            std::memmove(to, from, bytes);
+        }
+    }
+    Flush(area);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->modifiers(), event->position().toPoint().x(),
+                   event->position().toPoint().y());
+}
+
+// The second press of a double click is a press like any other.
+void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    emit MouseMove(event->modifiers(), event->position().toPoint().x(),
+                   event->position().toPoint().y());
 }

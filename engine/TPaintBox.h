@@ -22,12 +22,21 @@ class TPaintBox : public QWidget {
     // Copies a rectangle of the image to the screen before returning.
     void Flush(const QRect& rect);
 
+    // Moves the pixels inside rect by (dx, dy), clipped to rect; the strip this uncovers keeps
+    // what it showed. Then puts rect on screen before returning.
+    void Scroll(const QRect& rect, int dx, int dy);
+
   signals:
     // The whole board must be drawn into Canvas().
     void Paint();
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     QImage Image;

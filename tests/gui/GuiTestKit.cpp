@@ -39,3 +39,32 @@ TMessageBoxCatcher::TMessageBoxCatcher() {
 TMessageBoxCatcher::~TMessageBoxCatcher() {
     ActiveCatcher = nullptr;
 }
+
+namespace {
+TModalWatcher* ActiveWatcher = nullptr;
+}
+
+TModalWatcher::TModalWatcher() {
+    ActiveWatcher = this;
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer] {
+        if (ActiveWatcher == nullptr) {
+            timer->deleteLater();
+            return;
+        }
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ActiveWatcher->Seen << QString::fromLatin1(modal->metaObject()->className());
+            if (ActiveWatcher->Answer) {
+                ActiveWatcher->Answer(modal);
+            } else {
+                modal->close();
+            }
+        }
+    });
+    timer->start();
+}
+
+TModalWatcher::~TModalWatcher() {
+    ActiveWatcher = nullptr;
+}

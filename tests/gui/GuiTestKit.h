@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QWidget;
 
 // Registers the built-in images and the font substitutes, as main does.
 void PrepareApplication();
@@ -14,4 +17,14 @@ class TMessageBoxCatcher {
     TMessageBoxCatcher();
     ~TMessageBoxCatcher();
     QStringList Texts;
+};
+
+// Answers every modal dialog that opens while it lives: records its class name, then hands it
+// to Answer (which closes it unless told otherwise).
+class TModalWatcher {
+  public:
+    TModalWatcher();
+    ~TModalWatcher();
+    QStringList Seen;
+    std::function<void(QWidget*)> Answer;
 };

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "GuiTestKit.h"
+#include "MainFormProbe.h"
 #include "app/TMainForm.h"
 #include "fakes/FakeClocks.h"
 #include "fakes/FakeSettingsStore.h"
@@ -15,8 +16,8 @@ class TMainFormTest : public QObject {
     TFakeSettingsStore Store;
 
     TMainFormSeams Seams() { return {Ticks, Calendar, Store}; }
-    static TBoard& Board(TMainForm& form) { return form.Board; }
-    static TClock& Clock(TMainForm& form) { return form.Clock; }
+    static TBoard& Board(TMainForm& form) { return TMainFormProbe::Board(form); }
+    static TClock& Clock(TMainForm& form) { return TMainFormProbe::Clock(form); }
     static QImage Screen(TMainForm& form) {
         return form.MainPaint->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
@@ -151,7 +152,7 @@ class TMainFormTest : public QObject {
         QCOMPARE(canvas.pixel(5, h - 1), qRgb(0, 0, 0));
         QCOMPARE(canvas.pixel(w - 1, 5), qRgb(0, 0, 0));
         QCOMPARE(canvas.pixel(0, h - 1), qRgb(0, 0, 0));
-        QCOMPARE(canvas.pixel(w - 1, 0), form.WorkBitmap.pixel(w - 1, 0));
+        QCOMPARE(canvas.pixel(w - 1, 0), TMainFormProbe::WorkBitmap(form).pixel(w - 1, 0));
         // The number "1" in red inside its 16-pixel cell at (1, h - 16).
         int red = 0;
         for (int y = h - 16; y < h - 1; ++y) {
@@ -181,7 +182,7 @@ class TMainFormTest : public QObject {
         const QImage canvas = form.MainPaint->Canvas();
         for (int y = 1; y < 119; ++y) {
             for (int x = 1; x < 119; ++x) {
-                QCOMPARE(canvas.pixel(x, y), form.WorkBitmap.pixel(x, y));
+                QCOMPARE(canvas.pixel(x, y), TMainFormProbe::WorkBitmap(form).pixel(x, y));
             }
         }
     }
@@ -197,9 +198,9 @@ class TMainFormTest : public QObject {
         const QImage screen = Screen(form);
         // Shifted by (1, 1) at 7 x 7; the picture's strip beyond the last tile shows too.
         QCOMPARE(screen.pixel(0, 0), qRgb(0, 128, 0));
-        QCOMPARE(screen.pixel(1, 1), form.WorkBitmap.pixel(0, 0));
-        QCOMPARE(screen.pixel(359, 359), form.WorkBitmap.pixel(358, 358));
-        QCOMPARE(screen.pixel(52, 1), form.WorkBitmap.pixel(51, 0));
+        QCOMPARE(screen.pixel(1, 1), TMainFormProbe::WorkBitmap(form).pixel(0, 0));
+        QCOMPARE(screen.pixel(359, 359), TMainFormProbe::WorkBitmap(form).pixel(358, 358));
+        QCOMPARE(screen.pixel(52, 1), TMainFormProbe::WorkBitmap(form).pixel(51, 0));
     }
 
     void MarginsOfAnUnevenGridStayGreen() {

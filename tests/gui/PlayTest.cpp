@@ -1,0 +1,285 @@
+// PlayTest.cpp: moves by mouse and keys through the real event path, the slide, the clock's
+// completion sequence, records, and minimizing.
+#include <QtTest>
+
+#include "GuiTestKit.h"
+#include "MainFormProbe.h"
+#include "engine/Cursors.h"
+#include "fakes/FakeClocks.h"
+#include "fakes/FakeSettingsStore.h"
+#include "settings/Infobank.h"
+#include "settings/TInputNameDlg.h"
+#include "settings/TRecordDlg.h"
+
+namespace {
+
+const QRgb Navy = qRgb(0, 0, 128);
+const QRgb Lime = qRgb(0, 255, 0);
+
+// Pointer motion without a button, as the paint box sees it while the mouse passes over it.
+void MovePointer(QWidget* widget, QPoint point) {
+    QMouseEvent motion(QEvent::MouseMove, point, widget->mapToGlobal(point), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &motion);
+}
+
+QRgb ClockBackground(TMainForm& form) {
+    return form.ClockText->palette().color(QPalette::Window).rgb();
+}
+
+}  // namespace
+
+class TPlayTest : public QObject {
+    Q_OBJECT
+
+    TFakeTickCounter Ticks;
+    TFakeCalendarClock Calendar;
+    TFakeSettingsStore Store;
+
+    TMainFormSeams Seams() { return {Ticks, Calendar, Store}; }
+
+    // A shown window at Basic whose board is laid out as given.
+    void Arrange(TMainForm& form, std::initializer_list<int32_t> cells) {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        std::copy(cells.begin(), cells.end(), TMainFormProbe::Board(form).BoardCells.begin());
+        form.MainPaint->Invalidate();
+        form.MainPaint->repaint();
+    }
+
+    static QPoint CellCentre(int p) { return {(p % 3) * 120 + 60, (p / 3) * 120 + 60}; }
+
+    static int HolePosition(TMainForm& form) {
+        const TBoard& board = TMainFormProbe::Board(form);
+        for (int p = 0; p < board.CellCount(); ++p) {
+            if (board.BoardCells[p] == board.Hole()) {
+                return p;
+            }
+        }
+        return -1;
+    }
+
+  private slots:
+    void init() {
+        Store = TFakeSettingsStore();
+        Ticks = TFakeTickCounter();
+        Ticks.StepPerRead = 20;
+        Calendar = TFakeCalendarClock();
+    }
+
+    void SolvingClickScrollsTheTileIntoTheHole() {
+        TMainForm form(Seams());
+        Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
+        const QImage before = form.MainPaint->Canvas().copy();
+        std::vector<QImage> frames;
+        Ticks.OnRead = [&] { frames.push_back(form.MainPaint->Canvas().copy()); };
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
+        Ticks.OnRead = nullptr;
+
+        // 120 pixels in five steps of 24; each step is read before and after its scroll.
+        QCOMPARE(frames.size(), size_t{10});
+        const QImage& first = frames[1];
+        for (int y : {250, 300, 355}) {
+            for (int x = 240; x < 336; x += 7) {
+                QCOMPARE(first.pixel(x - 24, y), before.pixel(x, y));
+            }
+            // The strip uncovered at the trailing side keeps what it showed.
+            for (int x = 336; x < 360; ++x) {
+                QCOMPARE(first.pixel(x, y), before.pixel(x, y));
+            }
+        }
+        const QImage& last = frames[9];
+        for (int x = 120; x < 240; x += 5) {
+            QCOMPARE(last.pixel(x, 300), before.pixel(x + 120, 300));
+        }
+        // Then the vacated cell is the hole, and the board is solved.
+        QCOMPARE(form.MainPaint->Canvas().pixel(300, 300), qRgb(0, 128, 0));
+        QVERIFY(TMainFormProbe::Board(form).Solved);
+
+        // Nothing moves after the solving move.
+        Ticks.OnRead = [&] { QFAIL("a move after the solve"); };
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(5));
+        QTest::keyClick(form.windowHandle(), Qt::Key_Up);
+        Ticks.OnRead = nullptr;
+        MovePointer(form.MainPaint, CellCentre(5));
+        QCOMPARE(form.MainPaint->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void RefusedAndIgnoredClicksChangeNothing() {
+        TMainForm form(Seams());
+        Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
+        const auto cells = TMainFormProbe::Board(form).BoardCells;
+        for (QPoint point : {CellCentre(4), CellCentre(0), CellCentre(8)}) {
+            QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, point);
+        }
+        QTest::mouseClick(form.MainPaint, Qt::RightButton, {}, CellCentre(5));
+        QTest::mouseClick(form.MainPaint, Qt::MiddleButton, {}, CellCentre(5));
+        QCOMPARE(TMainFormProbe::Board(form).BoardCells, cells);
+    }
+
+    void ArrowKeysMoveTheTileOnTheirSideWhateverHasTheFocus() {
+        TMainForm form(Seams());
+        Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
+        form.PauseBtn->setFocus();
+        const struct {
+            Qt::Key Key;
+            int Hole;
+        } steps[] = {
+            {Qt::Key_Left, 5},   // the tile right of the hole moves left
+            {Qt::Key_Up, 8},     // the tile below moves up
+            {Qt::Key_Up, 8},     // nothing below the bottom row
+            {Qt::Key_Left, 8},   // nothing right of the right column; no wrap to the next row
+            {Qt::Key_Right, 7},  // the tile left of the hole moves right
+            {Qt::Key_Down, 4},   // the tile above moves down
+        };
+        for (const auto& step : steps) {
+            QTest::keyClick(form.windowHandle(), step.Key);
+            QCOMPARE(HolePosition(form), step.Hole);
+        }
+    }
+
+    void PointerShowsWhereTheTileWouldGo() {
+        TMainForm form(Seams());
+        Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
+        const struct {
+            int Cell;
+            QPoint HotSpot;
+        } cases[] = {{5, {7, 15}}, {3, {22, 15}}, {7, {16, 9}}, {1, {13, 24}}};
+        for (const auto& c : cases) {
+            MovePointer(form.MainPaint, CellCentre(c.Cell));
+            QCOMPARE(form.MainPaint->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(form.MainPaint->cursor().hotSpot(), c.HotSpot);
+        }
+        MovePointer(form.MainPaint, CellCentre(0));
+        QCOMPARE(form.MainPaint->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void CompletionFlashesThenAsksTheNewHolderForAName() {
+        TMainForm form(Seams());
+        Ticks.StepPerRead = 0;
+        Ticks.Value = 0;
+        form.CmReset->trigger();
+        Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
+        Ticks.Value = 83000;
+        form.ClockTimerTimer(form.ClockTimer);
+        QCOMPARE(form.ClockText->text(), QStringLiteral("00:01:23"));
+
+        Ticks.StepPerRead = 20;
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
+        Ticks.StepPerRead = 0;
+        Ticks.Value = 83500;
+        form.ClockTimerTimer(form.ClockTimer);
+        QCOMPARE(TMainFormProbe::Clock(form).FinalSeconds, 83);
+        QCOMPARE(form.ClockTimer->interval(), 500);
+        // Six swaps: inverted during the first, third and fifth.
+        for (int swap = 1; swap <= 6; ++swap) {
+            if (swap > 1) {
+                form.ClockTimerTimer(form.ClockTimer);
+            }
+            QCOMPARE(ClockBackground(form), swap % 2 == 1 ? Lime : Navy);
+        }
+        QCOMPARE(form.ClockText->text(), QStringLiteral("00:01:23"));
+
+        TModalWatcher dialogs;
+        dialogs.Answer = [](QWidget* modal) {
+            auto* dialog = qobject_cast<TInputNameDlg*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("新的記錄保持者"));
+            QCOMPARE(dialog->OKBtn->text(), QStringLiteral("確定"));
+            dialog->NameEdit->insert(QStringLiteral(" 小明 "));
+            QTest::keyClick(dialog, Qt::Key_Return);
+        };
+        form.ClockTimerTimer(form.ClockTimer);
+        QCOMPARE(dialogs.Seen, QStringList{QStringLiteral("TInputNameDlg")});
+        QCOMPARE(Settings.BasicRecorder, std::string(" 小明 "));
+        QCOMPARE(Settings.BasicRecordTime, 83);
+        // The new record is in the store at once, not only at exit.
+        QCOMPARE(*Store.Get("Basic recorder"), TextValue(" 小明 "));
+        QCOMPARE(*Store.Get("Basic record time"), DwordValue(83));
+        QVERIFY(!form.ClockTimer->isActive());
+        QCOMPARE(form.ClockTimer->interval(), 1000);
+        QCOMPARE(ClockBackground(form), Navy);
+    }
+
+    void NoNameDialogAtTheUserLevelOrForAnEqualTime() {
+        for (int32_t level : {3, 0}) {
+            Store.Put("Level", DwordValue(level));
+            Store.Put("Basic record time", DwordValue(0));
+            TMainForm form(Seams());
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            TBoard& board = TMainFormProbe::Board(form);
+            for (int32_t p = 0; p < board.CellCount(); ++p) {
+                board.BoardCells[p] = p;
+            }
+            board.Solved = true;
+            Ticks.Value += 5000;
+            TModalWatcher dialogs;
+            for (int tick = 0; tick < 8; ++tick) {
+                form.ClockTimerTimer(form.ClockTimer);
+            }
+            QVERIFY2(dialogs.Seen.isEmpty(), qPrintable(dialogs.Seen.join(',')));
+            QVERIFY(!form.ClockTimer->isActive());
+        }
+    }
+
+    void RecordsDialogShowsTheDefaultsOfFreshSettings() {
+        TFakeSettingsStore empty;
+        empty.KeyExists = false;
+        LoadSettings(Settings, empty);
+        TRecordDlg dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("最高記錄"));
+        for (QLabel* name : {dialog.BasicName, dialog.MiddleName, dialog.AdvanceName}) {
+            QCOMPARE(name->text(), QStringLiteral("???"));
+        }
+        for (QLabel* time : {dialog.BasicTime, dialog.MiddleTime, dialog.AdvanceTime}) {
+            QCOMPARE(time->text(), QStringLiteral("09:59:59"));
+        }
+    }
+
+    void MinimizedTimeIsLeftOutOfTheGame() {
+        TMainForm form(Seams());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Ticks.StepPerRead = 0;
+        Ticks.Value = 1000;
+        form.CmReset->trigger();
+        Ticks.Value = 10000;
+        form.setWindowState(Qt::WindowMinimized);
+        QVERIFY(!form.ClockTimer->isActive());
+        Ticks.Value = 20000;
+        form.AppMinimize(&form);  // a repeated notification changes nothing
+        Ticks.Value = 610000;
+        form.setWindowState(Qt::WindowNoState);
+        QVERIFY(form.ClockTimer->isActive());
+        form.AppRestore(&form);
+        QCOMPARE(TMainFormProbe::Clock(form).StartTick, 601000u);
+        Ticks.Value = 611000;
+        form.ClockTimerTimer(form.ClockTimer);
+        QCOMPARE(form.ClockText->text(), QStringLiteral("00:00:10"));
+    }
+
+    void NewGameDuringTheFlashingStartsWithANormalClock() {
+        TMainForm form(Seams());
+        Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
+        Ticks.Value += 5000;
+        form.ClockTimerTimer(form.ClockTimer);
+        QCOMPARE(ClockBackground(form), Lime);
+        form.ResetBtn->click();
+        QCOMPARE(ClockBackground(form), Navy);
+        QCOMPARE(form.ClockTimer->interval(), 1000);
+        QCOMPARE(TMainFormProbe::Clock(form).BlinkCount, 0);
+        QVERIFY(!TMainFormProbe::Board(form).Solved);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    PrepareApplication();
+    RegisterPointingHands();
+    TPlayTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PlayTest.moc"
