@@ -20,8 +20,9 @@ int main(int argc, char** argv) {
         TSystemTickCounter ticks;
         TSystemCalendarClock calendar;
         TRegFileStore store(TRegFileStore::DefaultPath());
-        TMainForm form({ticks, calendar, store});
+        // Routed before the window exists: a signal during start-up closes it once the loop runs.
         RouteTerminationToClose([] { QApplication::closeAllWindows(); });
+        TMainForm form({ticks, calendar, store});
         form.show();
         app.exec();
     } catch (const std::exception& error) {

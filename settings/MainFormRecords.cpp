@@ -12,7 +12,7 @@ void TMainForm::CheckNewRecord(int32_t seconds) {
         return;
     }
     Guarded([&] {
-        TInputNameDlg dialog;
+        TInputNameDlg dialog(this);
         // However it was closed, the name field holds the name.
         dialog.exec();
         StoreRecord(Settings, level, dialog.NameEdit->text().toStdString(), seconds);
@@ -22,6 +22,6 @@ void TMainForm::CheckNewRecord(int32_t seconds) {
 }
 
 void TMainForm::CmScopeClick(QObject*) {
-    TRecordDlg dialog;
+    TRecordDlg dialog(this);
     dialog.exec();
 }
