@@ -102,16 +102,16 @@ void TMainForm::On(QAbstractButton* button, void (TMainForm::*handler)(QObject*)
 void TMainForm::WireEvents() {
     On(CmReset, &TMainForm::CmResetClick);
     On(ResetBtn, &TMainForm::CmResetClick);
+    On(CmNew, &TMainForm::CmNewClick);
+    On(NewBtn, &TMainForm::CmNewClick);
     On(CmBasic, &TMainForm::CmBasicClick);
     On(BasicBtn, &TMainForm::CmBasicClick);
     On(CmMiddle, &TMainForm::CmMiddleClick);
     On(MiddleBtn, &TMainForm::CmMiddleClick);
     On(CmAdvance, &TMainForm::CmAdvanceClick);
     On(AdvanceBtn, &TMainForm::CmAdvanceClick);
-    // The custom size dialog is not there yet: a press of its button only falls back in line.
-    connect(UserBtn, &QAbstractButton::clicked, this, [this] { SyncLevelButtons(); });
-    connect(CmUser, &QAction::triggered, this,
-            [this] { CmUser->setChecked(!CmUser->isChecked()); });
+    On(CmUser, &TMainForm::CmUserClick);
+    On(UserBtn, &TMainForm::CmUserClick);
     On(CmMusic, &TMainForm::CmMusicClick);
     On(MusicBtn, &TMainForm::CmMusicClick);
     On(CmSound, &TMainForm::CmSoundClick);
@@ -125,6 +125,7 @@ void TMainForm::WireEvents() {
     On(CmDown, &TMainForm::CmDownClick);
     On(CmLeft, &TMainForm::CmLeftClick);
     On(CmRight, &TMainForm::CmRightClick);
+    On(CmAbout, &TMainForm::CmAboutClick);
     On(PauseBtn, &TMainForm::PauseBtnClick);
 
     connect(MainPaint, &TPaintBox::Paint, this,

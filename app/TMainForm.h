@@ -70,8 +70,15 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void PlayMoveSound();
     void PlayErrorSound();
 
-    // The start-up picture (pictures/MainFormPictures.cpp)
+    // The start-up picture and the sample chooser (pictures/MainFormPictures.cpp)
     void LoadStartupPicture();
+    void CmNewClick(QObject* sender);
+
+    // Custom grid size (settings/MainFormUserSize.cpp)
+    void CmUserClick(QObject* sender);
+
+    // About box (about/MainFormAbout.cpp)
+    void CmAboutClick(QObject* sender);
 
     // The level whose menu item carries the check mark.
     int32_t CheckedLevel() const;

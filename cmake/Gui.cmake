@@ -15,29 +15,7 @@ add_custom_command(
   VERBATIM
 )
 
-add_library(gui STATIC
-  app/TZellipoApp.cpp
-  app/ErrorBox.cpp
-  app/FormLook.cpp
-  app/SignalRoute.cpp
-  app/Resources.cpp
-  app/TImage.cpp
-  app/TMainForm.cpp
-  app/MainFormClock.cpp
-  engine/TPaintBox.cpp
-  engine/Cursors.cpp
-  engine/MainFormBoard.cpp
-  engine/MainFormMoves.cpp
-  pictures/BitmapFile.cpp
-  pictures/MainFormPictures.cpp
-  settings/TInputNameDlg.cpp
-  settings/TRecordDlg.cpp
-  settings/MainFormRecords.cpp
-  audio/MainFormSound.cpp
-  resources/TMainForm.ui
-  resources/TInputNameDlg.ui
-  resources/TRecordDlg.ui
-)
+add_library(gui STATIC ${GUI_SOURCES})
 set_target_properties(gui PROPERTIES
   AUTOMOC ON
   AUTOUIC ON

@@ -19,3 +19,5 @@ void TMainForm::LoadStartupPicture() {
         Settings.BitmapFileName.clear();
     }
 }
+
+void TMainForm::CmNewClick(QObject*) {}

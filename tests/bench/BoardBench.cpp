@@ -3,8 +3,7 @@
 
 #include "app/TMainForm.h"
 #include "engine/Shuffle.h"
-#include "fakes/FakeClocks.h"
-#include "fakes/FakeSettingsStore.h"
+#include "gui/FormFixture.h"
 #include "gui/GuiTestKit.h"
 
 class TBoardBench : public QObject {
@@ -25,16 +24,15 @@ class TBoardBench : public QObject {
     void PaintWholeBoard() {
         QFETCH(int32_t, level);
         QFETCH(int32_t, size);
-        TFakeTickCounter ticks;
-        TFakeCalendarClock calendar;
-        TFakeSettingsStore store;
+        TFormFixture world;
+        TFakeSettingsStore& store = world.Store;
         store.Put("Level", DwordValue(level));
         store.Put("User define number H", DwordValue(size));
         store.Put("User define number V", DwordValue(size));
         // Music would mix on another thread while the board is timed.
         store.Put("Music", DwordValue(0));
         store.Put("Sound", DwordValue(0));
-        TMainForm form({ticks, calendar, store});
+        TMainForm form(world.Seams());
         QCOMPARE(form.CheckedLevel(), level);
         // The retained image exists from the first paint on; before it, drawing goes nowhere.
         form.show();

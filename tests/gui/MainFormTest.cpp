@@ -1,21 +1,18 @@
 // MainFormTest.cpp: the main window's start, end, level and number commands and board drawing.
 #include <QtTest>
 
+#include "FormFixture.h"
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "app/TMainForm.h"
-#include "fakes/FakeClocks.h"
-#include "fakes/FakeSettingsStore.h"
 #include "settings/Infobank.h"
 
 class TMainFormTest : public QObject {
     Q_OBJECT
 
-    TFakeTickCounter Ticks;
-    TFakeCalendarClock Calendar;
-    TFakeSettingsStore Store;
+    std::unique_ptr<TFormFixture> World;
 
-    TMainFormSeams Seams() { return {Ticks, Calendar, Store}; }
+    TMainFormSeams Seams() { return World->Seams(); }
     static TBoard& Board(TMainForm& form) { return TMainFormProbe::Board(form); }
     static TClock& Clock(TMainForm& form) { return TMainFormProbe::Clock(form); }
     static QImage Screen(TMainForm& form) {
@@ -23,17 +20,13 @@ class TMainFormTest : public QObject {
     }
 
   private slots:
-    void init() {
-        Store = TFakeSettingsStore();
-        Ticks = TFakeTickCounter();
-        Calendar = TFakeCalendarClock();
-    }
+    void init() { World = std::make_unique<TFormFixture>(); }
 
     void FormCreateAppliesTheStoredLevelAndSwitches() {
-        Store.Put("Level", DwordValue(2));
-        Store.Put("Sound", DwordValue(0));
-        Store.Put("Music", DwordValue(0));
-        Store.Put("Number", DwordValue(5));
+        World->Store.Put("Level", DwordValue(2));
+        World->Store.Put("Sound", DwordValue(0));
+        World->Store.Put("Music", DwordValue(0));
+        World->Store.Put("Number", DwordValue(5));
         TMainForm form(Seams());
         QVERIFY(form.CmAdvance->isChecked());
         QVERIFY(!form.CmBasic->isChecked());
@@ -48,14 +41,14 @@ class TMainFormTest : public QObject {
     }
 
     void UnknownStoredLevelStartsAndIsSavedAsBasic() {
-        Store.Put("Level", DwordValue(7));
+        World->Store.Put("Level", DwordValue(7));
         {
             TMainForm form(Seams());
             QVERIFY(form.CmBasic->isChecked());
             QVERIFY(form.BasicBtn->isChecked());
             QCOMPARE(Board(form).ColCount, 3);
         }
-        QCOMPARE(*Store.Get("Level"), DwordValue(0));
+        QCOMPARE(*World->Store.Get("Level"), DwordValue(0));
     }
 
     void FormDestroyCollectsTheCheckMarks() {
@@ -67,18 +60,18 @@ class TMainFormTest : public QObject {
             QVERIFY(!form.CmNumber->isChecked());
             QVERIFY(!form.NumberBtn->isChecked());
         }
-        QCOMPARE(*Store.Get("Level"), DwordValue(1));
-        QCOMPARE(*Store.Get("Number"), DwordValue(0));
-        QCOMPARE(*Store.Get("Sound"), DwordValue(0));
-        QCOMPARE(*Store.Get("Music"), DwordValue(1));
-        QCOMPARE(Store.WriteLog.size(), size_t{14});
+        QCOMPARE(*World->Store.Get("Level"), DwordValue(1));
+        QCOMPARE(*World->Store.Get("Number"), DwordValue(0));
+        QCOMPARE(*World->Store.Get("Sound"), DwordValue(0));
+        QCOMPARE(*World->Store.Get("Music"), DwordValue(1));
+        QCOMPARE(World->Store.WriteLog.size(), size_t{14});
     }
 
     void LevelCommandAlwaysStartsANewGame() {
         TMainForm form(Seams());
         QVERIFY(form.CmBasic->isChecked());
-        Ticks.Value = 5000;
-        Calendar.Value += 1;
+        World->Ticks.Value = 5000;
+        World->Calendar.Value += 1;
         const auto before = Board(form).BoardCells;
         form.BasicBtn->click();
         QVERIFY(form.CmBasic->isChecked());
@@ -94,7 +87,7 @@ class TMainFormTest : public QObject {
 
     void NumberToggleKeepsTheGameAndTheClock() {
         TMainForm form(Seams());
-        Ticks.Value = 7000;
+        World->Ticks.Value = 7000;
         const auto cells = Board(form).BoardCells;
         const uint32_t start = Clock(form).StartTick;
         form.CmNumber->trigger();
@@ -136,7 +129,7 @@ class TMainFormTest : public QObject {
     }
 
     void DrawTilePaintsFrameNumberAndHole() {
-        Store.Put("Level", DwordValue(0));
+        World->Store.Put("Level", DwordValue(0));
         TMainForm form(Seams());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -174,7 +167,7 @@ class TMainFormTest : public QObject {
     }
 
     void NumbersOffLeaveThePictureClean() {
-        Store.Put("Number", DwordValue(0));
+        World->Store.Put("Number", DwordValue(0));
         TMainForm form(Seams());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -188,7 +181,7 @@ class TMainFormTest : public QObject {
     }
 
     void SolvedBoardShowsTheWholePicture() {
-        Store.Put("Level", DwordValue(2));
+        World->Store.Put("Level", DwordValue(2));
         TMainForm form(Seams());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -204,7 +197,7 @@ class TMainFormTest : public QObject {
     }
 
     void MarginsOfAnUnevenGridStayGreen() {
-        Store.Put("Level", DwordValue(2));
+        World->Store.Put("Level", DwordValue(2));
         TMainForm form(Seams());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -215,9 +208,9 @@ class TMainFormTest : public QObject {
     }
 
     void WronglyTypedSettingShowsOneErrorAndNoGame() {
-        Store.Put("Level", DwordValue(2));
-        Store.Put("Basic recorder", DwordValue(3));
-        Store.Put("User define number V", TextValue("x"));
+        World->Store.Put("Level", DwordValue(2));
+        World->Store.Put("Basic recorder", DwordValue(3));
+        World->Store.Put("User define number V", TextValue("x"));
         TMessageBoxCatcher boxes;
         TMainForm form(Seams());
         QCOMPARE(boxes.Texts,
@@ -232,7 +225,7 @@ class TMainFormTest : public QObject {
     }
 
     void UnloadableStartupPictureIsForgotten() {
-        Store.Put("Bitmap file name", TextValue("/nonexistent/picture.bmp"));
+        World->Store.Put("Bitmap file name", TextValue("/nonexistent/picture.bmp"));
         TMessageBoxCatcher boxes;
         {
             TMainForm form(Seams());
@@ -240,7 +233,7 @@ class TMainFormTest : public QObject {
             QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
             QVERIFY(Board(form).HasGame());
         }
-        QCOMPARE(*Store.Get("Bitmap file name"), TextValue(""));
+        QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(""));
     }
 
     void EmptyBitmapFileIsALoadFailure() {
@@ -255,7 +248,7 @@ class TMainFormTest : public QObject {
         header[28] = 24;
         empty.write(header);
         empty.close();
-        Store.Put("Bitmap file name", TextValue(empty.fileName().toStdString()));
+        World->Store.Put("Bitmap file name", TextValue(empty.fileName().toStdString()));
         TMessageBoxCatcher boxes;
         TMainForm form(Seams());
         QCOMPARE(boxes.Texts.size(), 1);

@@ -2,11 +2,10 @@
 // completion sequence, records, and minimizing.
 #include <QtTest>
 
+#include "FormFixture.h"
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "engine/Cursors.h"
-#include "fakes/FakeClocks.h"
-#include "fakes/FakeSettingsStore.h"
 #include "settings/Infobank.h"
 #include "settings/TInputNameDlg.h"
 #include "settings/TRecordDlg.h"
@@ -32,11 +31,9 @@ QRgb ClockBackground(TMainForm& form) {
 class TPlayTest : public QObject {
     Q_OBJECT
 
-    TFakeTickCounter Ticks;
-    TFakeCalendarClock Calendar;
-    TFakeSettingsStore Store;
+    std::unique_ptr<TFormFixture> World;
 
-    TMainFormSeams Seams() { return {Ticks, Calendar, Store}; }
+    TMainFormSeams Seams() { return World->Seams(); }
 
     // A shown window at Basic whose board is laid out as given.
     void Arrange(TMainForm& form, std::initializer_list<int32_t> cells) {
@@ -61,10 +58,8 @@ class TPlayTest : public QObject {
 
   private slots:
     void init() {
-        Store = TFakeSettingsStore();
-        Ticks = TFakeTickCounter();
-        Ticks.StepPerRead = 20;
-        Calendar = TFakeCalendarClock();
+        World = std::make_unique<TFormFixture>();
+        World->Ticks.StepPerRead = 20;
     }
 
     void SolvingClickScrollsTheTileIntoTheHole() {
@@ -72,9 +67,9 @@ class TPlayTest : public QObject {
         Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
         const QImage before = form.MainPaint->Canvas().copy();
         std::vector<QImage> frames;
-        Ticks.OnRead = [&] { frames.push_back(form.MainPaint->Canvas().copy()); };
+        World->Ticks.OnRead = [&] { frames.push_back(form.MainPaint->Canvas().copy()); };
         QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
-        Ticks.OnRead = nullptr;
+        World->Ticks.OnRead = nullptr;
 
         // 120 pixels in five steps of 24; each step is read before and after its scroll.
         QCOMPARE(frames.size(), size_t{10});
@@ -97,10 +92,10 @@ class TPlayTest : public QObject {
         QVERIFY(TMainFormProbe::Board(form).Solved);
 
         // Nothing moves after the solving move.
-        Ticks.OnRead = [&] { QFAIL("a move after the solve"); };
+        World->Ticks.OnRead = [&] { QFAIL("a move after the solve"); };
         QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(5));
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
-        Ticks.OnRead = nullptr;
+        World->Ticks.OnRead = nullptr;
         MovePointer(form.MainPaint, CellCentre(5));
         QCOMPARE(form.MainPaint->cursor().shape(), Qt::ArrowCursor);
     }
@@ -156,18 +151,18 @@ class TPlayTest : public QObject {
 
     void CompletionFlashesThenAsksTheNewHolderForAName() {
         TMainForm form(Seams());
-        Ticks.StepPerRead = 0;
-        Ticks.Value = 0;
+        World->Ticks.StepPerRead = 0;
+        World->Ticks.Value = 0;
         form.CmReset->trigger();
         Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
-        Ticks.Value = 83000;
+        World->Ticks.Value = 83000;
         form.ClockTimerTimer(form.ClockTimer);
         QCOMPARE(form.ClockText->text(), QStringLiteral("00:01:23"));
 
-        Ticks.StepPerRead = 20;
+        World->Ticks.StepPerRead = 20;
         QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
-        Ticks.StepPerRead = 0;
-        Ticks.Value = 83500;
+        World->Ticks.StepPerRead = 0;
+        World->Ticks.Value = 83500;
         form.ClockTimerTimer(form.ClockTimer);
         QCOMPARE(TMainFormProbe::Clock(form).FinalSeconds, 83);
         QCOMPARE(form.ClockTimer->interval(), 500);
@@ -194,8 +189,8 @@ class TPlayTest : public QObject {
         QCOMPARE(Settings.BasicRecorder, std::string(" 小明 "));
         QCOMPARE(Settings.BasicRecordTime, 83);
         // The new record is in the store at once, not only at exit.
-        QCOMPARE(*Store.Get("Basic recorder"), TextValue(" 小明 "));
-        QCOMPARE(*Store.Get("Basic record time"), DwordValue(83));
+        QCOMPARE(*World->Store.Get("Basic recorder"), TextValue(" 小明 "));
+        QCOMPARE(*World->Store.Get("Basic record time"), DwordValue(83));
         QVERIFY(!form.ClockTimer->isActive());
         QCOMPARE(form.ClockTimer->interval(), 1000);
         QCOMPARE(ClockBackground(form), Navy);
@@ -203,8 +198,8 @@ class TPlayTest : public QObject {
 
     void NoNameDialogAtTheUserLevelOrForAnEqualTime() {
         for (int32_t level : {3, 0}) {
-            Store.Put("Level", DwordValue(level));
-            Store.Put("Basic record time", DwordValue(0));
+            World->Store.Put("Level", DwordValue(level));
+            World->Store.Put("Basic record time", DwordValue(0));
             TMainForm form(Seams());
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -213,7 +208,7 @@ class TPlayTest : public QObject {
                 board.BoardCells[p] = p;
             }
             board.Solved = true;
-            Ticks.Value += 5000;
+            World->Ticks.Value += 5000;
             TModalWatcher dialogs;
             for (int tick = 0; tick < 8; ++tick) {
                 form.ClockTimerTimer(form.ClockTimer);
@@ -241,20 +236,20 @@ class TPlayTest : public QObject {
         TMainForm form(Seams());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Ticks.StepPerRead = 0;
-        Ticks.Value = 1000;
+        World->Ticks.StepPerRead = 0;
+        World->Ticks.Value = 1000;
         form.CmReset->trigger();
-        Ticks.Value = 10000;
+        World->Ticks.Value = 10000;
         form.setWindowState(Qt::WindowMinimized);
         QVERIFY(!form.ClockTimer->isActive());
-        Ticks.Value = 20000;
+        World->Ticks.Value = 20000;
         form.AppMinimize(&form);  // a repeated notification changes nothing
-        Ticks.Value = 610000;
+        World->Ticks.Value = 610000;
         form.setWindowState(Qt::WindowNoState);
         QVERIFY(form.ClockTimer->isActive());
         form.AppRestore(&form);
         QCOMPARE(TMainFormProbe::Clock(form).StartTick, 601000u);
-        Ticks.Value = 611000;
+        World->Ticks.Value = 611000;
         form.ClockTimerTimer(form.ClockTimer);
         QCOMPARE(form.ClockText->text(), QStringLiteral("00:00:10"));
     }
@@ -263,7 +258,7 @@ class TPlayTest : public QObject {
         TMainForm form(Seams());
         Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
         QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
-        Ticks.Value += 5000;
+        World->Ticks.Value += 5000;
         form.ClockTimerTimer(form.ClockTimer);
         QCOMPARE(ClockBackground(form), Lime);
         form.ResetBtn->click();

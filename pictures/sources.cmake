@@ -1,0 +1,5 @@
+# Sources of the picture selection.
+list(APPEND GUI_SOURCES
+  pictures/BitmapFile.cpp
+  pictures/MainFormPictures.cpp
+)
