@@ -3,10 +3,13 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QShowEvent>
 
 #include "app/ErrorBox.h"
 #include "app/FormLook.h"
 #include "app/Levels.h"
+#include "audio/SoundFiles.h"
+#include "audio/TMediaPlayer.h"
 #include "engine/Cursors.h"
 #include "settings/Infobank.h"
 
@@ -17,14 +20,17 @@ const QColor WindowGreen(0, 128, 0);
 TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
     : QMainWindow(parent),
       ClockTimer(new QTimer(this)),
+      BackMusic(new TMediaPlayer(seams.Music, seams.Ticks, this)),
       Ticks(seams.Ticks),
       Calendar(seams.Calendar),
-      Store(seams.Store) {
+      Store(seams.Store),
+      Sounds(seams.Sounds) {
     setupUi(this);
     ClockTimer->setObjectName(QStringLiteral("ClockTimer"));
     ClockTimer->setInterval(IntervalRunning);
     // A coarse timer may fire early, and a first tick would then show a second too few.
     ClockTimer->setTimerType(Qt::PreciseTimer);
+    BackMusic->setObjectName(QStringLiteral("BackMusic"));
     SetUpLook();
     WireEvents();
     // An error while the window is created is shown, and the window still opens.
@@ -70,9 +76,8 @@ void TMainForm::SetUpLook() {
     }
     // The sound glyph holds the normal and the disabled look side by side.
     const QImage sound = LoadGlyph(QStringLiteral(":/sound.bmp"));
-    QIcon soundIcon(QPixmap::fromImage(sound.copy(0, 0, 16, 16)));
-    soundIcon.addPixmap(QPixmap::fromImage(sound.copy(16, 0, 16, 16)), QIcon::Disabled);
-    SoundBtn->setIcon(soundIcon);
+    SoundBtn->setIcon(PixelArtIcon(sound.copy(16, 0, 16, 16), QIcon::Disabled,
+                                   PixelArtIcon(sound.copy(0, 0, 16, 16))));
 
     // The arrow keys act through the hidden HotKey menu; a hidden menu's actions get no
     // shortcuts in Qt unless they also belong to the window.
@@ -140,6 +145,11 @@ void TMainForm::WireEvents() {
             });
     connect(ClockTimer, &QTimer::timeout, this,
             [this] { Guarded([this] { ClockTimerTimer(ClockTimer); }); });
+    // Queued like a posted message: the player may tell of an ended request from inside a Play or
+    // Stop, and the handler must not run in the middle of it.
+    connect(
+        BackMusic, &TMediaPlayer::Notify, this,
+        [this] { Guarded([this] { BackMusicNotify(BackMusic); }); }, Qt::QueuedConnection);
 }
 
 void TMainForm::FormCreate(QObject*) {
@@ -170,6 +180,27 @@ void TMainForm::FormCreate(QObject*) {
     CmNumber->setChecked(Settings.NumberOn);
     NumberBtn->setChecked(Settings.NumberOn);
     CmReset->trigger();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A restore from the task bar shows the window again; only the first show starts the music.
+    if (!FormShown) {
+        FormShown = true;
+        // A failed open is shown once, and the window still opens.
+        Guarded([this] { FormShow(this); });
+    }
+}
+
+void TMainForm::FormShow(QObject*) {
+    // The music is looked for beside the program, wherever the game was started from.
+    BackMusic->SetFileName(
+        QString::fromStdString(MusicPathIn(QCoreApplication::applicationDirPath().toStdString())));
+    BackMusic->Open();
+    if (CmMusic->isChecked()) {
+        BackMusic->Play();
+        BackMusic->SetAutoRewind(true);
+    }
 }
 
 void TMainForm::FormDestroy(QObject*) {

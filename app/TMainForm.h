@@ -7,18 +7,23 @@
 
 #include "app/Clocks.h"
 #include "app/GameClock.h"
+#include "audio/MusicDevice.h"
+#include "audio/SoundEffects.h"
 #include "engine/Board.h"
 #include "engine/MoveRules.h"
 #include "settings/SettingsStore.h"
 #include "ui_TMainForm.h"
 
 class QAbstractButton;
+class TMediaPlayer;
 
 // What the main window needs of the world outside, so tests can stand in for it.
 struct TMainFormSeams {
     ITickCounter& Ticks;
     ICalendarClock& Calendar;
     ISettingsStore& Store;
+    ISoundEffects& Sounds;
+    IMusicDevice& Music;
 };
 
 class TMainForm : public QMainWindow, public Ui::TMainForm {
@@ -30,6 +35,7 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 
     // Lifecycle (app/TMainForm.cpp)
     void FormCreate(QObject* sender);
+    void FormShow(QObject* sender);
     void FormDestroy(QObject* sender);
 
     // Levels, numbers and exit (app/TMainForm.cpp)
@@ -64,11 +70,12 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void CheckNewRecord(int32_t seconds);
     void CmScopeClick(QObject* sender);
 
-    // Switches of the sound effects and the music (audio/MainFormSound.cpp)
+    // Sound effects, background music and their switches (audio/MainFormSound.cpp)
     void CmSoundClick(QObject* sender);
     void CmMusicClick(QObject* sender);
     void PlayMoveSound();
     void PlayErrorSound();
+    void BackMusicNotify(QObject* sender);
 
     // The start-up picture and the sample chooser (pictures/MainFormPictures.cpp)
     void LoadStartupPicture();
@@ -84,9 +91,11 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     int32_t CheckedLevel() const;
 
     QTimer* ClockTimer;
+    TMediaPlayer* BackMusic;
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void SetUpLook();
@@ -107,6 +116,8 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     ITickCounter& Ticks;
     ICalendarClock& Calendar;
     ISettingsStore& Store;
+    ISoundEffects& Sounds;
+    bool FormShown = false;
 
     QImage WorkBitmap;
     TBoard Board;

@@ -5,11 +5,14 @@
 #include "app/SystemClocks.h"
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
+#include "audio/SdlAudio.h"
 #include "settings/RegFileStore.h"
 
 void InitBuiltInResources();
 
 int main(int argc, char** argv) {
+    // The sound card opens in the background while the toolkit starts and the window is built.
+    TSdlAudio audio;
     TZellipoApp app(argc, argv);
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
@@ -20,9 +23,11 @@ int main(int argc, char** argv) {
         TSystemTickCounter ticks;
         TSystemCalendarClock calendar;
         TRegFileStore store(TRegFileStore::DefaultPath());
+        TSdlSoundEffects sounds(audio);
+        TSdlMusicDevice music(audio);
         // Routed before the window exists: a signal during start-up closes it once the loop runs.
         RouteTerminationToClose([] { QApplication::closeAllWindows(); });
-        TMainForm form({ticks, calendar, store});
+        TMainForm form({ticks, calendar, store, sounds, music});
         form.show();
         app.exec();
     } catch (const std::exception& error) {

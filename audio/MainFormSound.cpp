@@ -1,5 +1,7 @@
-// MainFormSound.cpp: the main window's switches of the sound effects and the music.
+// MainFormSound.cpp: the main window's sound effects, its background music and their switches.
 #include "app/TMainForm.h"
+#include "audio/SoundFiles.h"
+#include "audio/TMediaPlayer.h"
 
 void TMainForm::CmSoundClick(QObject*) {
     CmSound->setChecked(!CmSound->isChecked());
@@ -9,9 +11,31 @@ void TMainForm::CmSoundClick(QObject*) {
 void TMainForm::CmMusicClick(QObject*) {
     CmMusic->setChecked(!CmMusic->isChecked());
     MusicBtn->setChecked(CmMusic->isChecked());
+    // Without a device the switch still flips, and the player's error says why nothing plays.
+    if (CmMusic->isChecked()) {
+        BackMusic->Play();
+    } else {
+        BackMusic->Stop();
+    }
 }
 
-// The effects have no player yet; moves and refused clicks already ask for them.
-void TMainForm::PlayMoveSound() {}
+void TMainForm::PlayMoveSound() {
+    if (CmSound->isChecked()) {
+        Sounds.PlayWave(MoveSoundFile);
+    }
+}
 
-void TMainForm::PlayErrorSound() {}
+void TMainForm::PlayErrorSound() {
+    if (CmSound->isChecked()) {
+        Sounds.PlayWave(ErrorSoundFile);
+    }
+}
+
+void TMainForm::BackMusicNotify(QObject*) {
+    // A piece that stopped at its end starts again from the beginning (auto-rewind), which loops
+    // it. A stop asked for by the switch finds the music switched off, and a replaced request
+    // finds the player playing: both leave it as it is.
+    if (BackMusic->Mode() == TPlayerMode::Stopped && CmMusic->isChecked()) {
+        BackMusic->Play();
+    }
+}

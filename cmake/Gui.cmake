@@ -1,5 +1,7 @@
 # The Qt front end: forms, toolkit adapters, built-in images and the game executable.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 
 set(IMAGE_ASSETS
   default.bmp reset.bmp new.bmp basic.bmp middle.bmp advance.bmp user.bmp number.bmp
@@ -15,17 +17,32 @@ add_custom_command(
   VERBATIM
 )
 
+# The effects and the music, made by our own generator and put beside the executable, where the
+# game looks for them.
+set(SOUND_FILES pon.wav error.wav Music.mid)
+list(TRANSFORM SOUND_FILES PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE SOUND_PATHS)
+add_custom_command(
+  OUTPUT ${SOUND_PATHS}
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_sounds.py ${CMAKE_BINARY_DIR}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_sounds.py
+  COMMENT "Making the sound effects and the music"
+  VERBATIM
+)
+add_custom_target(sounds ALL DEPENDS ${SOUND_PATHS})
+
 add_library(gui STATIC ${GUI_SOURCES})
 set_target_properties(gui PROPERTIES
   AUTOMOC ON
   AUTOUIC ON
   AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR}/resources
 )
-target_link_libraries(gui PUBLIC core platform Qt6::Widgets)
+target_link_libraries(gui PUBLIC core platform Qt6::Widgets PkgConfig::SDL2MIXER)
 # The forms' generated headers are part of the forms' public headers.
 target_include_directories(gui PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/gui_autogen/include)
 qt_add_resources(gui assets PREFIX / BASE ${ASSET_DIR} FILES ${IMAGE_ASSET_PATHS})
 
 add_executable(zellipo app/main.cpp)
 target_link_libraries(zellipo PRIVATE gui)
+add_dependencies(zellipo sounds)
 set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+include(pictures/samples.cmake)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/TMainForm.h"
+#include "fakes/FakeAudio.h"
 #include "fakes/FakeClocks.h"
 #include "fakes/FakeSettingsStore.h"
 
@@ -9,6 +10,8 @@ struct TFormFixture {
     TFakeTickCounter Ticks;
     TFakeCalendarClock Calendar;
     TFakeSettingsStore Store;
+    TFakeSoundEffects Sounds;
+    TFakeMusicDevice Music;
 
-    TMainFormSeams Seams() { return {Ticks, Calendar, Store}; }
+    TMainFormSeams Seams() { return {Ticks, Calendar, Store, Sounds, Music}; }
 };

@@ -1,10 +1,26 @@
 // MainFormProbe.h: lets the widget tests read and set the main window's private game state.
 #pragma once
 
+#include <QtTest>
+#include <algorithm>
+#include <initializer_list>
+
 #include "app/TMainForm.h"
 
 struct TMainFormProbe {
     static TBoard& Board(TMainForm& form) { return form.Board; }
+
+    // Shows the window at Basic with its board laid out as given.
+    static void Arrange(TMainForm& form, std::initializer_list<int32_t> cells) {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        std::copy(cells.begin(), cells.end(), form.Board.BoardCells.begin());
+        form.MainPaint->Invalidate();
+        form.MainPaint->repaint();
+    }
+
+    // The middle of a cell at Basic, by its position in the grid.
+    static QPoint CellCentre(int p) { return {(p % 3) * 120 + 60, (p / 3) * 120 + 60}; }
     static TClock& Clock(TMainForm& form) { return form.Clock; }
     static const QImage& WorkBitmap(TMainForm& form) { return form.WorkBitmap; }
 };

@@ -100,6 +100,9 @@ class TMainFormTest : public QObject {
 
     void ToolbarAndMenuMirrorEachOther() {
         TMainForm form(Seams());
+        // The music switch plays or stops the device that the first show opens.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.SoundBtn->click();
         QVERIFY(!form.CmSound->isChecked());
         QVERIFY(!form.SoundBtn->isChecked());

@@ -35,17 +35,6 @@ class TPlayTest : public QObject {
 
     TMainFormSeams Seams() { return World->Seams(); }
 
-    // A shown window at Basic whose board is laid out as given.
-    void Arrange(TMainForm& form, std::initializer_list<int32_t> cells) {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        std::copy(cells.begin(), cells.end(), TMainFormProbe::Board(form).BoardCells.begin());
-        form.MainPaint->Invalidate();
-        form.MainPaint->repaint();
-    }
-
-    static QPoint CellCentre(int p) { return {(p % 3) * 120 + 60, (p / 3) * 120 + 60}; }
-
     static int HolePosition(TMainForm& form) {
         const TBoard& board = TMainFormProbe::Board(form);
         for (int p = 0; p < board.CellCount(); ++p) {
@@ -64,11 +53,11 @@ class TPlayTest : public QObject {
 
     void SolvingClickScrollsTheTileIntoTheHole() {
         TMainForm form(Seams());
-        Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
+        TMainFormProbe::Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
         const QImage before = form.MainPaint->Canvas().copy();
         std::vector<QImage> frames;
         World->Ticks.OnRead = [&] { frames.push_back(form.MainPaint->Canvas().copy()); };
-        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, TMainFormProbe::CellCentre(8));
         World->Ticks.OnRead = nullptr;
 
         // 120 pixels in five steps of 24; each step is read before and after its scroll.
@@ -93,28 +82,29 @@ class TPlayTest : public QObject {
 
         // Nothing moves after the solving move.
         World->Ticks.OnRead = [&] { QFAIL("a move after the solve"); };
-        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(5));
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, TMainFormProbe::CellCentre(5));
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
         World->Ticks.OnRead = nullptr;
-        MovePointer(form.MainPaint, CellCentre(5));
+        MovePointer(form.MainPaint, TMainFormProbe::CellCentre(5));
         QCOMPARE(form.MainPaint->cursor().shape(), Qt::ArrowCursor);
     }
 
     void RefusedAndIgnoredClicksChangeNothing() {
         TMainForm form(Seams());
-        Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
+        TMainFormProbe::Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
         const auto cells = TMainFormProbe::Board(form).BoardCells;
-        for (QPoint point : {CellCentre(4), CellCentre(0), CellCentre(8)}) {
+        for (QPoint point : {TMainFormProbe::CellCentre(4), TMainFormProbe::CellCentre(0),
+                             TMainFormProbe::CellCentre(8)}) {
             QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, point);
         }
-        QTest::mouseClick(form.MainPaint, Qt::RightButton, {}, CellCentre(5));
-        QTest::mouseClick(form.MainPaint, Qt::MiddleButton, {}, CellCentre(5));
+        QTest::mouseClick(form.MainPaint, Qt::RightButton, {}, TMainFormProbe::CellCentre(5));
+        QTest::mouseClick(form.MainPaint, Qt::MiddleButton, {}, TMainFormProbe::CellCentre(5));
         QCOMPARE(TMainFormProbe::Board(form).BoardCells, cells);
     }
 
     void ArrowKeysMoveTheTileOnTheirSideWhateverHasTheFocus() {
         TMainForm form(Seams());
-        Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
+        TMainFormProbe::Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
         form.PauseBtn->setFocus();
         const struct {
             Qt::Key Key;
@@ -135,17 +125,17 @@ class TPlayTest : public QObject {
 
     void PointerShowsWhereTheTileWouldGo() {
         TMainForm form(Seams());
-        Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
+        TMainFormProbe::Arrange(form, {0, 1, 2, 3, 8, 5, 6, 7, 4});
         const struct {
             int Cell;
             QPoint HotSpot;
         } cases[] = {{5, {7, 15}}, {3, {22, 15}}, {7, {16, 9}}, {1, {13, 24}}};
         for (const auto& c : cases) {
-            MovePointer(form.MainPaint, CellCentre(c.Cell));
+            MovePointer(form.MainPaint, TMainFormProbe::CellCentre(c.Cell));
             QCOMPARE(form.MainPaint->cursor().shape(), Qt::BitmapCursor);
             QCOMPARE(form.MainPaint->cursor().hotSpot(), c.HotSpot);
         }
-        MovePointer(form.MainPaint, CellCentre(0));
+        MovePointer(form.MainPaint, TMainFormProbe::CellCentre(0));
         QCOMPARE(form.MainPaint->cursor().shape(), Qt::ArrowCursor);
     }
 
@@ -154,13 +144,13 @@ class TPlayTest : public QObject {
         World->Ticks.StepPerRead = 0;
         World->Ticks.Value = 0;
         form.CmReset->trigger();
-        Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
+        TMainFormProbe::Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
         World->Ticks.Value = 83000;
         form.ClockTimerTimer(form.ClockTimer);
         QCOMPARE(form.ClockText->text(), QStringLiteral("00:01:23"));
 
         World->Ticks.StepPerRead = 20;
-        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, TMainFormProbe::CellCentre(8));
         World->Ticks.StepPerRead = 0;
         World->Ticks.Value = 83500;
         form.ClockTimerTimer(form.ClockTimer);
@@ -256,8 +246,8 @@ class TPlayTest : public QObject {
 
     void NewGameDuringTheFlashingStartsWithANormalClock() {
         TMainForm form(Seams());
-        Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
-        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, CellCentre(8));
+        TMainFormProbe::Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
+        QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, TMainFormProbe::CellCentre(8));
         World->Ticks.Value += 5000;
         form.ClockTimerTimer(form.ClockTimer);
         QCOMPARE(ClockBackground(form), Lime);

@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""test_music.py: the real game plays the music beside it without a word; without it, one box at start and one for each music switch."""
+
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import xsession  # noqa: E402
+from test_startup_and_exit import CLIENT_HEIGHT, read_section, settings_path  # noqa: E402
+
+GAME = None
+ARTIFACTS = None
+
+MUSIC_BUTTON_IN_CLIENT = (208 + 12, 4 + 12)
+MAIN_TITLE = "Zellipo"
+# Message boxes carry the application's title.
+BOX_TITLE = "Quorvel"
+
+
+class MusicTest(unittest.TestCase):
+    def setUp(self):
+        self.config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
+        self.addCleanup(self.config_home.cleanup)
+        self.session = xsession.XSession()
+        self.session.__enter__()
+        self.addCleanup(self.session.close)
+
+    def fail_with_shot(self, message):
+        path = os.path.join(ARTIFACTS, "e2e-music-%s.png" % self._testMethodName)
+        try:
+            self.session.screenshot().save_png(path)
+        except Exception as error:  # the X server may be what failed
+            path = "(no screenshot: %s)" % error
+        self.fail("%s\nScreenshot: %s\nGame output:\n%s" % (
+            message, path, self.session.program_log(self.game).strip() or "(none)"))
+
+    def launch(self, game):
+        self.game = self.session.launch(
+            [game], env={"XDG_CONFIG_HOME": self.config_home.name, "SDL_AUDIODRIVER": "dummy"},
+            log_name="zellipo.log")
+
+    def titles(self):
+        return [self.session.title(w) for w in self.session.visible_windows(self.game.pid)]
+
+    def expect_no_box(self, seconds, what):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if BOX_TITLE in self.titles():
+                self.fail_with_shot("a message box appeared %s" % what)
+            time.sleep(0.1)
+
+    def click_music(self, window):
+        client = (window.x, window.y + window.height - CLIENT_HEIGHT)
+        self.session.click(client[0] + MUSIC_BUTTON_IN_CLIENT[0],
+                           client[1] + MUSIC_BUTTON_IN_CLIENT[1])
+
+    def music_from_menu(self, window):
+        """遊戲 → 音樂 by its mnemonics, as a player without a mouse switches it."""
+        known = self.session.visible_windows(self.game.pid)
+        self.session.key(window.wid, "alt+g")
+        menu = self.session.wait_for_new_window(self.game, known)
+        if menu is None:
+            self.fail_with_shot("Alt+G did not open the 遊戲 menu")
+        self.session.key_to_focused("m")
+        if not self.session.wait_until_hidden(self.game, menu):
+            self.fail_with_shot("M in the 遊戲 menu did not close the menu")
+
+    def close_box(self, what):
+        try:
+            box = self.session.find_window(self.game, BOX_TITLE, timeout=5)
+        except xsession.XSessionError as error:
+            self.fail_with_shot("no message box %s: %s" % (what, error))
+        self.session.key(box.wid, "Return")
+        if not self.session.wait_until_hidden(self.game, box.wid):
+            self.fail_with_shot("Return did not close the message box %s" % what)
+
+    def stored_music(self):
+        self.game.send_signal(signal.SIGTERM)
+        try:
+            code = self.game.wait(15)
+        except subprocess.TimeoutExpired:
+            self.fail_with_shot("the game was still running 15 s after SIGTERM")
+        self.assertEqual(code, 0)
+        with open(settings_path(self.config_home.name), encoding="utf-8") as f:
+            values = {name: value for name, _, value, _ in read_section(f.read())}
+        return values.get("Music")
+
+    def test_music_beside_the_game_plays_without_a_word(self):
+        self.launch(GAME)
+        window = self.session.find_window(self.game, MAIN_TITLE)
+        self.expect_no_box(1.5, "at start with the music beside the game")
+        self.click_music(window)
+        self.music_from_menu(window)
+        self.music_from_menu(window)
+        self.expect_no_box(1.0, "after switching the music off, on and off")
+        self.assertEqual(self.stored_music(), 0)
+
+    def test_missing_music_is_reported_once_and_the_switch_still_flips(self):
+        # The game alone in a folder of its own, without the music beside it.
+        folder = tempfile.TemporaryDirectory(prefix="zellipo-game-")
+        self.addCleanup(folder.cleanup)
+        game = shutil.copy(GAME, folder.name)
+        self.launch(game)
+
+        # The box comes while the window is being shown, before it is on the screen.
+        box = self.session.find_window(self.game, BOX_TITLE)
+        if MAIN_TITLE in self.titles():
+            self.fail_with_shot("the main window is up before the box about the music")
+        self.session.key(box.wid, "Return")
+        window = self.session.find_window(self.game, MAIN_TITLE)
+        self.expect_no_box(1.5, "a second time at start")
+
+        self.click_music(window)
+        self.close_box("after switching the music off")
+        self.expect_no_box(0.5, "twice for one switch")
+        self.assertEqual(self.stored_music(), 0)
+
+
+def main():
+    global GAME, ARTIFACTS
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--game", required=True, help="the zellipo executable")
+    parser.add_argument("--artifacts", default=os.getcwd(), help="folder for failure screenshots")
+    args, rest = parser.parse_known_args()
+    GAME = os.path.abspath(args.game)
+    ARTIFACTS = os.path.abspath(args.artifacts)
+    os.makedirs(ARTIFACTS, exist_ok=True)
+    unittest.main(module=__name__, argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,45 @@
+// FakeAudio.h: sound outputs for tests that record what the game asked of them.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "audio/MusicDevice.h"
+#include "audio/SoundEffects.h"
+
+class TFakeSoundEffects : public ISoundEffects {
+  public:
+    std::vector<std::string> Played;
+    // Called as an effect starts, e.g. to look at the board at that moment.
+    std::function<void()> OnPlay;
+
+    void PlayWave(const std::string& fileName) override {
+        if (OnPlay) {
+            OnPlay();
+        }
+        Played.push_back(fileName);
+    }
+};
+
+// Records every request as a line: "Open <path>", "PlayFromStart", "Pause", "Resume", "Close".
+class TFakeMusicDevice : public IMusicDevice {
+  public:
+    uint32_t LengthMs = 96000;
+    // The reason an open fails with, when set.
+    std::optional<std::string> RefuseOpen;
+    std::vector<std::string> Log;
+
+    uint32_t Open(const std::string& path) override {
+        Log.push_back("Open " + path);
+        if (RefuseOpen) {
+            throw EMediaError(*RefuseOpen);
+        }
+        return LengthMs;
+    }
+    void PlayFromStart() override { Log.push_back("PlayFromStart"); }
+    void Pause() override { Log.push_back("Pause"); }
+    void Resume() override { Log.push_back("Resume"); }
+    void Close() override { Log.push_back("Close"); }
+};

@@ -1,0 +1,150 @@
+// SdlAudioTest.cpp: the real sound output on SDL's silent dummy driver: the generated files load,
+// an effect cuts off the one before, and the music opens, plays, stops and resumes.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <atomic>
+
+#include "app/SystemClocks.h"
+#include "audio/MusicPlayer.h"
+#include "audio/SdlAudio.h"
+
+namespace {
+
+// Where the build put the game with its sounds.
+const QString SoundDir = QStringLiteral(ZELLIPO_SOUND_DIR);
+
+// Counts the mixer's output buffers that carry any sound.
+std::atomic<int> AudibleBuffers{0};
+
+void CountAudible(void*, Uint8* stream, int length) {
+    for (int i = 0; i < length; ++i) {
+        if (stream[i] != 0) {
+            ++AudibleBuffers;
+            return;
+        }
+    }
+}
+
+// Whether the output carries sound over the next half second.
+bool Audible() {
+    QTest::qWait(150);  // what was mixed before is played out
+    AudibleBuffers = 0;
+    QTest::qWait(350);
+    return AudibleBuffers > 0;
+}
+
+}  // namespace
+
+class TSdlAudioTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TSdlAudio> Audio;
+
+  private slots:
+    void init() {
+        Audio = std::make_unique<TSdlAudio>();
+        QCOMPARE(QString::fromStdString(Audio->Failure()), QString());
+        Mix_SetPostMix(CountAudible, nullptr);
+    }
+
+    void cleanup() {
+        Mix_SetPostMix(nullptr, nullptr);
+        Audio.reset();
+    }
+
+    void GeneratedEffectsLoadAsShortSounds() {
+        for (const char* name : {"pon.wav", "error.wav"}) {
+            Mix_Chunk* chunk = Mix_LoadWAV(QDir(SoundDir).filePath(name).toUtf8().constData());
+            QVERIFY2(chunk != nullptr, Mix_GetError());
+            // 16-bit stereo at 44.1 kHz: 176.4 bytes a millisecond.
+            const double ms = chunk->alen / 176.4;
+            Mix_FreeChunk(chunk);
+            QVERIFY2(ms >= 100 && ms <= 500, name);
+        }
+    }
+
+    void ANewEffectCutsOffTheOneBefore() {
+        // Bare names are looked for in the current folder first.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(SoundDir);
+        {
+            TSdlSoundEffects effects(*Audio);
+            effects.PlayWave("pon.wav");
+            QCOMPARE(Mix_Playing(-1), 1);
+            effects.PlayWave("error.wav");
+            QCOMPARE(Mix_Playing(-1), 1);
+            QVERIFY(Audible());
+            // A missing file sounds the desktop's alert instead, never the mixer.
+            Mix_HaltChannel(-1);
+            effects.PlayWave("missing.wav");
+            QCOMPARE(Mix_Playing(-1), 0);
+        }
+        QDir::setCurrent(before);
+    }
+
+    void GeneratedMusicPlaysStopsAndResumes() {
+        TSdlMusicDevice device(*Audio);
+        TSystemTickCounter ticks;
+        int notified = 0;
+        TMusicPlayer player(device, ticks, [&] { ++notified; });
+        player.Open(QDir(SoundDir).filePath(QStringLiteral("Music.mid")).toStdString());
+        QVERIFY2(player.Length() >= 60000 && player.Length() <= 120000,
+                 QByteArray::number(player.Length()));
+        QVERIFY(!Audible());
+
+        player.Play();
+        QCOMPARE(Mix_PlayingMusic(), 1);
+        QVERIFY(Audible());
+
+        player.Stop();
+        const uint32_t stoppedAt = player.Position();
+        QCOMPARE(Mix_PausedMusic(), 1);
+        QVERIFY(!Audible());
+        QCOMPARE(player.Position(), stoppedAt);
+
+        player.Play();
+        QCOMPARE(Mix_PausedMusic(), 0);
+        QVERIFY(Audible());
+        QVERIFY(player.Position() >= stoppedAt + 400);
+        QCOMPARE(notified, 1);
+    }
+
+    void UnplayableOrMissingMusicIsRefusedWithTheReason() {
+        QTemporaryDir dir;
+        const QString broken = dir.filePath(QStringLiteral("Music.mid"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a MIDI file at all");
+        file.close();
+        TSdlMusicDevice device(*Audio);
+        const struct {
+            QString Path;
+            QString Reason;
+        } cases[] = {
+            {broken, QStringLiteral("\"%1\" is not a playable MIDI file: it does not start with a "
+                                    "MIDI header")
+                         .arg(broken)},
+            {dir.filePath(QStringLiteral("none.mid")),
+             QStringLiteral("Cannot open file \"%1\": No such file or directory")
+                 .arg(dir.filePath(QStringLiteral("none.mid")))},
+        };
+        for (const auto& c : cases) {
+            try {
+                device.Open(c.Path.toStdString());
+                QFAIL("opened");
+            } catch (const EMediaError& error) {
+                QCOMPARE(QString::fromUtf8(error.what()), c.Reason);
+            }
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TSdlAudioTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SdlAudioTest.moc"
