@@ -1,8 +1,9 @@
-// BitmapFile.h: loading picture files, which are Windows bitmaps only.
+// BitmapFile.h: loading pictures, Windows bitmaps all: files, and the samples by resource number.
 #pragma once
 
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <stdexcept>
 
 class EPictureError : public std::runtime_error {
@@ -13,3 +14,14 @@ class EPictureError : public std::runtime_error {
 // Throws EPictureError with the loader's text when the file is missing, unreadable, not a
 // bitmap, or a bitmap without pixels.
 QImage LoadWindowsBitmap(const QString& path);
+
+// The sample pictures are the bitmap resources 300 to 304.
+constexpr int32_t FirstSampleId = 300;
+constexpr int32_t SampleCount = 5;
+
+// The resource's path; it holds the bitmap without a file header.
+QString SampleResourcePath(int32_t id);
+
+// Throws EPictureError when there is no bitmap resource of that identifier, and EDibError or
+// EPictureError when its bytes are not a bitmap.
+QImage LoadSampleBitmap(int32_t id);

@@ -1,9 +1,10 @@
-// MainFormPictures.cpp: setting the main window's current picture.
+// MainFormPictures.cpp: the main window's current picture, set at start-up and from the samples.
 #include <QFile>
 
 #include "app/ErrorBox.h"
 #include "app/TMainForm.h"
 #include "pictures/BitmapFile.h"
+#include "pictures/TSelSampDlg.h"
 #include "settings/Infobank.h"
 
 void TMainForm::LoadStartupPicture() {
@@ -20,4 +21,13 @@ void TMainForm::LoadStartupPicture() {
     }
 }
 
-void TMainForm::CmNewClick(QObject*) {}
+void TMainForm::CmNewClick(QObject*) {
+    TSelSampDlg dialog(this);
+    dialog.exec();
+    if (dialog.SelectedSample < 0) {
+        return;
+    }
+    // A sample that fails to load leaves the picture as it was; the new game starts all the same.
+    Guarded([&] { FinalImage->SetPicture(LoadSampleBitmap(dialog.SelectedSample)); });
+    CmReset->trigger();
+}

@@ -1,5 +1,8 @@
 # Sources of the picture selection.
+list(APPEND CORE_SOURCES pictures/Dib.cpp pictures/GlyphFit.cpp)
 list(APPEND GUI_SOURCES
   pictures/BitmapFile.cpp
+  pictures/TSelSampDlg.cpp
   pictures/MainFormPictures.cpp
+  resources/TSelSampDlg.ui
 )

@@ -1,4 +1,4 @@
-"""Byte-exact writers for the palette BMP and RGBA PNG files our asset generators produce."""
+"""Byte-exact writers for the palette BMPs, headerless DIBs and RGBA PNGs our generators make."""
 
 import struct
 import zlib
@@ -45,8 +45,10 @@ def _pack_row(row, bpp):
     raise ValueError("only 4 and 8 bits per pixel are written")
 
 
-def bmp_bytes(width, height, bpp, palette, rows):
-    """rows: top row first, each a sequence of palette indices."""
+def dib_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_METRE):
+    """A device-independent bitmap as a program resource holds it: the information
+    header, the palette and the pixels, without a file header. rows: top row first,
+    each a sequence of palette indices."""
     if len(rows) != height or any(len(r) != width for r in rows):
         raise ValueError("pixel rows do not match the declared size")
     colours = 1 << bpp
@@ -66,11 +68,17 @@ def bmp_bytes(width, height, bpp, palette, rows):
         image += packed + b"\0" * (stride - len(packed))
 
     pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in full)
-    offset = 14 + 40 + len(pal)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0,
-                       len(image), _PIXELS_PER_METRE, _PIXELS_PER_METRE, 0, 0)
-    head = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
-    return head + info + pal + bytes(image)
+                       len(image), pixels_per_metre, pixels_per_metre, 0, 0)
+    return info + pal + bytes(image)
+
+
+def bmp_bytes(width, height, bpp, palette, rows):
+    """rows: top row first, each a sequence of palette indices."""
+    dib = dib_bytes(width, height, bpp, palette, rows)
+    offset = 14 + 40 + 4 * (1 << bpp)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, offset)
+    return head + dib
 
 
 def write_bmp(path, width, height, bpp, palette, rows):

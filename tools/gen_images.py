@@ -160,8 +160,8 @@ PICTURE_COLOURS = [
 ]
 
 
-def picture_palette():
-    palette = [rgb for _, rgb in PICTURE_COLOURS]
+def picture_palette(colours=PICTURE_COLOURS):
+    palette = [rgb for _, rgb in colours]
     # The rest of the 256 entries are never drawn with; a colour cube keeps them
     # harmless if someone later edits the picture in a paint program.
     levels = (0, 51, 102, 153, 204, 255)

@@ -1,0 +1,57 @@
+// TSelSampDlg.cpp: the sample chooser, its button pictures and the choice.
+#include "pictures/TSelSampDlg.h"
+
+#include "app/ErrorBox.h"
+#include "app/FormLook.h"
+#include "pictures/BitmapFile.h"
+#include "pictures/GlyphFit.h"
+
+TSelSampDlg::TSelSampDlg(QWidget* parent) : QDialog(parent) {
+    setupUi(this);
+    SetUpDialog(this);
+    for (QPushButton* button : SampleButtons()) {
+        connect(button, &QPushButton::clicked, this, [this, button] { BitBtn1Click(button); });
+    }
+    connect(ExitBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::array<QPushButton*, SampleCount> TSelSampDlg::SampleButtons() const {
+    return {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5};
+}
+
+void TSelSampDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A sample that cannot be loaded is reported as the chooser opens; it opens all the same.
+    Guarded([this] { FormShow(this); });
+}
+
+void TSelSampDlg::FormShow(QObject*) {
+    // Every button has the size of the first; its bevel takes five pixels on each side.
+    const QSize target = BitBtn1->size() - QSize(10, 10);
+    // Scaled from the sample itself at the screen's density, so a dense screen shows it sharp.
+    const qreal ratio = devicePixelRatioF();
+    const std::array<QPushButton*, SampleCount> buttons = SampleButtons();
+    for (int32_t i = 0; i < SampleCount; ++i) {
+        const QImage source = LoadSampleBitmap(FirstSampleId + i);
+        const TGlyphSize fit =
+            FitIntoBox(source.width(), source.height(), target.width(), target.height());
+        const QSize size(fit.Width, fit.Height);
+        // In true colour: a palette picture is smoothed, then dithered back to its palette.
+        QImage glyph = source.convertToFormat(QImage::Format_RGB32)
+                           .scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        glyph.setDevicePixelRatio(ratio);
+        buttons[i]->setIcon(QIcon(QPixmap::fromImage(glyph)));
+        buttons[i]->setIconSize(size);
+    }
+}
+
+void TSelSampDlg::BitBtn1Click(QObject* sender) {
+    const std::array<QPushButton*, SampleCount> buttons = SampleButtons();
+    SelectedSample = -1;
+    for (int32_t i = 0; i < SampleCount; ++i) {
+        if (sender == buttons[i]) {
+            SelectedSample = FirstSampleId + i;
+        }
+    }
+    close();
+}

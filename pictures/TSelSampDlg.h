@@ -1,0 +1,29 @@
+// TSelSampDlg.h: the sample chooser: five sample pictures as buttons, one click picks one.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+#include "pictures/BitmapFile.h"
+#include "ui_TSelSampDlg.h"
+
+class TSelSampDlg : public QDialog, public Ui::TSelSampDlg {
+    Q_OBJECT
+
+  public:
+    explicit TSelSampDlg(QWidget* parent = nullptr);
+
+    void FormShow(QObject* sender);
+    void BitBtn1Click(QObject* sender);
+
+    // The resource identifier of the chosen sample; -1 while none is chosen.
+    int32_t SelectedSample = -1;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // The buttons in the order of the samples they show.
+    std::array<QPushButton*, SampleCount> SampleButtons() const;
+};

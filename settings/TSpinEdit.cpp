@@ -1,0 +1,103 @@
+// TSpinEdit.cpp: the spin field's typing, stepping and repairs of its text.
+#include "settings/TSpinEdit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
+#include <algorithm>
+
+namespace {
+
+// Holding an arrow button steps first after 400 ms and then every 100 ms; Qt's own styles wait
+// longer and repeat more slowly.
+class TSpinRepeatStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        switch (hint) {
+            case SH_SpinBox_ClickAutoRepeatThreshold:
+                return 400;
+            case SH_SpinBox_ClickAutoRepeatRate:
+                return 100;
+            default:
+                return QProxyStyle::styleHint(hint, option, widget, returnData);
+        }
+    }
+};
+
+// One for every field; the application owns it, so it outlives them all.
+QStyle* SpinRepeatStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) {
+        style = new TSpinRepeatStyle(QApplication::style()->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
+TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+    setStyle(SpinRepeatStyle());
+    ShowValue(Min);
+}
+
+void TSpinEdit::SetMinValue(int32_t value) {
+    Min = value;
+    Max = std::max(Max, Min);
+}
+
+void TSpinEdit::SetMaxValue(int32_t value) {
+    Max = std::max(value, Min);
+}
+
+TSpinReading TSpinEdit::Reading() const {
+    return ReadSpinText(text().toStdString(), Min, Max);
+}
+
+void TSpinEdit::ShowValue(int64_t value) {
+    lineEdit()->setText(QString::number(ClampSpinValue(value, Min, Max)));
+}
+
+int32_t TSpinEdit::Value() {
+    const TSpinReading reading = Reading();
+    if (reading.Kind != TSpinTextKind::InRange) {
+        ShowValue(reading.Value);
+    }
+    return reading.Value;
+}
+
+void TSpinEdit::SetValue(int32_t value) {
+    ShowValue(value);
+}
+
+void TSpinEdit::stepBy(int steps) {
+    ShowValue(int64_t{Value()} + steps);
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
+    // The arrows always answer; a step beyond a bound stays at the bound.
+    return StepUpEnabled | StepDownEnabled;
+}
+
+QValidator::State TSpinEdit::validate(QString& input, int&) const {
+    // The text is the field's only state, so whatever may be typed stands as it is.
+    if (IsSpinText(input.toStdString())) {
+        return QValidator::Acceptable;
+    }
+    QApplication::beep();
+    return QValidator::Invalid;
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    // Only a number beyond the range is corrected here; any other text waits until it is read.
+    const TSpinReading reading = Reading();
+    if (reading.Kind == TSpinTextKind::OutOfRange) {
+        ShowValue(reading.Value);
+    }
+    QAbstractSpinBox::focusOutEvent(event);
+}
