@@ -1,0 +1,78 @@
+// TPlayAndEditDlg.h: the full-screen launcher that shows the picture disc's pictures as
+// thumbnails and hands the chosen one on for play.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "pictures/DiscSearch.h"
+#include "pictures/EditorLauncher.h"
+#include "ui_TPlayAndEditDlg.h"
+
+class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
+    Q_OBJECT
+
+  public:
+    // Modal results: SelectedPicture names the picture to play, or there is no new choice.
+    static constexpr int PlayResult = 1;
+    static constexpr int ExitResult = 2;
+
+    // Searches the volumes for the picture disc and lists its pictures; the launcher stays
+    // hidden until it is shown modally.
+    TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent = nullptr);
+
+    // The disc was found and holds at least one picture.
+    bool HasPictures() const;
+
+    // The full path of the picture chosen for play: a file of the disc, or the edited copy.
+    QString SelectedPicture;
+
+    void FormCreate(QObject* sender);
+    void FormShow(QObject* sender);
+    void PaintBox1Paint(QObject* sender, const QRect& clip);
+    void PaintBox1MouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                            int32_t x, int32_t y);
+    void PlayBtnClick(QObject* sender);
+    void EditPlayBtnClick(QObject* sender);
+    void ExitBtnClick(QObject* sender);
+
+    // Closing the launcher by any other way counts as exit.
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void SetUpLook();
+    void WireEvents();
+    void On(QAbstractButton* button, void (TPlayAndEditDlg::*handler)(QObject*));
+    std::optional<std::string> FindPictureDisc();
+    void QueueBuild();
+    void BuildThumbnails();
+    void InvalidateCell(int32_t index);
+
+    friend struct TLauncherProbe;
+
+    IVolumeList& Volumes;
+    IEditorLauncher& Editor;
+
+    QStringList PictureFiles;
+    int32_t SelectedIndex = 0;
+    // An empty slot has no thumbnail; a slot may hold one without pixels, too thin to show.
+    std::array<std::optional<QImage>, ThumbnailCapacity> Thumbnails;
+    // 0 until the grid is built.
+    int32_t ThumbnailCount = 0;
+    int32_t GridColumns = 0;
+    int32_t GridRows = 0;
+    // PlayBtn, EditPlayBtn, ExitBtn and ScrollBox1 as laid out, for every showing to scale.
+    std::array<TBounds, 4> DesignBounds{};
+    int32_t DesignClientWidth = 0;
+    bool BuildQueued = false;
+};
