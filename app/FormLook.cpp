@@ -52,7 +52,18 @@ QImage LoadGlyph(const QString& resource) {
 }
 
 QIcon GlyphIcon(const QString& resource) {
-    return QIcon(QPixmap::fromImage(LoadGlyph(resource)));
+    return PixelArtIcon(LoadGlyph(resource));
+}
+
+QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode, QIcon icon) {
+    // Whole multiples of the glyph's pixels keep it crisp on high-density screens, where the
+    // icon's own smooth scaling would blur it.
+    for (int factor : {1, 2, 3}) {
+        icon.addPixmap(QPixmap::fromImage(image.scaled(image.size() * factor, Qt::IgnoreAspectRatio,
+                                                       Qt::FastTransformation)),
+                       mode);
+    }
+    return icon;
 }
 
 void SetUpDialog(QDialog* dialog, std::initializer_list<QLabel*> autoSized) {

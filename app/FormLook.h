@@ -20,6 +20,8 @@ void CentreOnScreen(QWidget* window);
 // A built-in glyph; its bottom-left pixel's colour is the transparent one, as for speed buttons.
 QImage LoadGlyph(const QString& resource);
 QIcon GlyphIcon(const QString& resource);
+// An icon of a pixel-art image, with sharp copies for screens of two and three times the density.
+QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode = QIcon::Normal, QIcon icon = {});
 
 // A fixed dialog frame with only a close box, the form font, centred on the screen. Labels
 // listed as auto-sized take the width of their text.

@@ -30,11 +30,15 @@ const QFont& TileNumberFont() {
 }  // namespace
 
 void TMainForm::CmResetClick(QObject*) {
-    WorkBitmap = QImage(MainPaint->size(), QImage::Format_RGB32);
+    // Stretched from the picture itself at the screen's resolution, so a high-density screen
+    // shows the picture's own detail rather than a 360-pixel copy scaled up.
+    const qreal ratio = MainPaint->devicePixelRatioF();
+    WorkBitmap = QImage(MainPaint->size() * ratio, QImage::Format_RGB32);
+    WorkBitmap.setDevicePixelRatio(ratio);
     WorkBitmap.fill(Qt::white);
     {
         QPainter painter(&WorkBitmap);
-        painter.drawImage(WorkBitmap.rect(), FinalImage->Picture());
+        painter.drawImage(MainPaint->rect(), FinalImage->Picture());
     }
     const TGridSize size =
         GridSizeForLevel(CheckedLevel(), Settings.UserDefineH, Settings.UserDefineV);
@@ -67,11 +71,14 @@ void TMainForm::MainPaintPaint(QObject*) {
 void TMainForm::DrawTile(int32_t x, int32_t y, int32_t value) {
     const int32_t w = Board.TileWidth;
     const int32_t h = Board.TileHeight;
-    QImage tile(w, h, QImage::Format_RGB32);
+    const qreal ratio = WorkBitmap.devicePixelRatio();
+    QImage tile(QSize(w, h) * ratio, QImage::Format_RGB32);
+    tile.setDevicePixelRatio(ratio);
     QPainter painter(&tile);
     if (value < Board.Hole()) {
-        painter.drawImage(0, 0, WorkBitmap, (value % Board.ColCount) * w,
-                          (value / Board.ColCount) * h, w, h);
+        const QRectF piece((value % Board.ColCount) * w, (value / Board.ColCount) * h, w, h);
+        painter.drawImage(QRectF(0, 0, w, h), WorkBitmap,
+                          QRectF(piece.topLeft() * ratio, piece.size() * ratio));
         if (CmNumber->isChecked()) {
             painter.setFont(TileNumberFont());
             painter.setPen(Qt::red);

@@ -6,6 +6,16 @@
 #include <QPainter>
 #include <cstring>
 
+namespace {
+
+// The retained image has the screen's pixels; positions on the board are logical ones.
+QRect DevicePixels(const QRect& logical, qreal ratio) {
+    return QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+        .toAlignedRect();
+}
+
+}  // namespace
+
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The pointer shows where a tile would go, so motion matters without a button held.
@@ -25,8 +35,12 @@ void TPaintBox::Flush(const QRect& rect) {
 }
 
 void TPaintBox::paintEvent(QPaintEvent* event) {
-    if (Image.size() != size()) {
-        Image = QImage(size(), QImage::Format_RGB32);
+    // On a high-density screen the board is drawn at the screen's own resolution.
+    const qreal ratio = devicePixelRatioF();
+    if (Image.isNull() || Image.devicePixelRatio() != ratio ||
+        Image.size() != DevicePixels(rect(), ratio).size()) {
+        Image = QImage(DevicePixels(rect(), ratio).size(), QImage::Format_RGB32);
+        Image.setDevicePixelRatio(ratio);
         Invalid = true;
     }
     if (Invalid) {
@@ -39,19 +53,23 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
         Painting = false;
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), Image, event->rect());
+    painter.drawImage(event->rect(), Image, DevicePixels(event->rect(), ratio));
 }
 
 void TPaintBox::Scroll(const QRect& rect, int dx, int dy) {
-    const QRect area = rect & Image.rect();
-    const QRect source = area.translated(-dx, -dy) & area;
+    const QRect area = rect & this->rect();
+    const qreal ratio = Image.devicePixelRatio();
+    const QRect pixels = DevicePixels(area, ratio) & Image.rect();
+    const int pixelDx = qRound(dx * ratio);
+    const int pixelDy = qRound(dy * ratio);
+    const QRect source = pixels.translated(-pixelDx, -pixelDy) & pixels;
     if (!source.isEmpty()) {
-        const QRect target = source.translated(dx, dy);
+        const QRect target = source.translated(pixelDx, pixelDy);
         const int bytes = source.width() * 4;
         const qsizetype stride = Image.bytesPerLine();
         uchar* bits = Image.bits();
         // Rows are copied in the order that never reads a row already overwritten.
-        const bool downwards = dy > 0;
+        const bool downwards = pixelDy > 0;
         for (int i = 0; i < source.height(); ++i) {
             const int row = downwards ? source.height() - 1 - i : i;
             const uchar* from = bits + (source.top() + row) * stride + source.left() * 4;
