@@ -109,6 +109,7 @@ void TMainForm::WireEvents() {
     On(ResetBtn, &TMainForm::CmResetClick);
     On(CmNew, &TMainForm::CmNewClick);
     On(NewBtn, &TMainForm::CmNewClick);
+    On(CmDisc, &TMainForm::CmDiscClick);
     On(CmBasic, &TMainForm::CmBasicClick);
     On(BasicBtn, &TMainForm::CmBasicClick);
     On(CmMiddle, &TMainForm::CmMiddleClick);

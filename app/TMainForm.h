@@ -16,6 +16,7 @@
 
 class QAbstractButton;
 class TMediaPlayer;
+class TPlayAndEditDlg;
 
 // What the main window needs of the world outside, so tests can stand in for it.
 struct TMainFormSeams {
@@ -81,6 +82,11 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void LoadStartupPicture();
     void CmNewClick(QObject* sender);
 
+    // The picture disc (pictures/MainFormDisc.cpp): its command is there only while the
+    // launcher found pictures on a disc.
+    void AttachPictureDisc(TPlayAndEditDlg* launcher);
+    void CmDiscClick(QObject* sender);
+
     // Custom grid size (settings/MainFormUserSize.cpp)
     void CmUserClick(QObject* sender);
 
@@ -118,6 +124,7 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     ISettingsStore& Store;
     ISoundEffects& Sounds;
     bool FormShown = false;
+    TPlayAndEditDlg* PlayAndEditDlg = nullptr;
 
     QImage WorkBitmap;
     TBoard Board;

@@ -6,6 +6,9 @@
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
 #include "audio/SdlAudio.h"
+#include "pictures/EditorLauncher.h"
+#include "pictures/MountVolumes.h"
+#include "pictures/TPlayAndEditDlg.h"
 #include "settings/RegFileStore.h"
 
 void InitBuiltInResources();
@@ -28,6 +31,11 @@ int main(int argc, char** argv) {
         // Routed before the window exists: a signal during start-up closes it once the loop runs.
         RouteTerminationToClose([] { QApplication::closeAllWindows(); });
         TMainForm form({ticks, calendar, store, sounds, music});
+        // The launcher looks for the picture disc as it is created, hidden, after the window.
+        TMountVolumes volumes;
+        TEditorLauncher editor;
+        TPlayAndEditDlg launcher(volumes, editor);
+        form.AttachPictureDisc(&launcher);
         form.show();
         app.exec();
     } catch (const std::exception& error) {

@@ -4,5 +4,6 @@ list(APPEND GUI_SOURCES
   pictures/BitmapFile.cpp
   pictures/TSelSampDlg.cpp
   pictures/MainFormPictures.cpp
+  pictures/MainFormDisc.cpp
   resources/TSelSampDlg.ui
 )
