@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
         QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+        // Lets the desktop match the windows to the installed entry and its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.belnovia.Zellipo"));
         InitBuiltInResources();
         RegisterFontSubstitutes();
 

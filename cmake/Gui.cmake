@@ -9,8 +9,11 @@ set(IMAGE_ASSETS
   cursor_up.bmp cursor_down.bmp cursor_left.bmp cursor_right.bmp
 )
 list(TRANSFORM IMAGE_ASSETS PREPEND ${ASSET_DIR}/ OUTPUT_VARIABLE IMAGE_ASSET_PATHS)
+# The desktop's icons, drawn at each size rather than scaled from one.
+set(ICON_SIZES 16 22 24 32 48 64 128 256)
+list(TRANSFORM ICON_SIZES REPLACE "(.+)" "${ASSET_DIR}/icon_\\1.png" OUTPUT_VARIABLE ICON_PATHS)
 add_custom_command(
-  OUTPUT ${IMAGE_ASSET_PATHS}
+  OUTPUT ${IMAGE_ASSET_PATHS} ${ICON_PATHS}
   COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_images.py ${ASSET_DIR}
   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/gen_images.py ${CMAKE_CURRENT_SOURCE_DIR}/tools/bmpwriter.py
   COMMENT "Drawing the built-in pictures, glyphs and cursors"
