@@ -188,8 +188,15 @@ void TMainForm::showEvent(QShowEvent* event) {
     // A restore from the task bar shows the window again; only the first show starts the music.
     if (!FormShown) {
         FormShown = true;
-        // A failed open is shown once, and the window still opens.
-        Guarded([this] { FormShow(this); });
+        // Loading the soundfont takes a while, so the music is opened once the board has been
+        // painted: the window reaches the screen first and the music starts a moment later.
+        // A failed open is shown once, and the window stays open.
+        connect(
+            MainPaint, &TPaintBox::Paint, this,
+            [this] {
+                QTimer::singleShot(0, this, [this] { Guarded([this] { FormShow(this); }); });
+            },
+            Qt::SingleShotConnection);
     }
 }
 

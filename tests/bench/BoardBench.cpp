@@ -5,6 +5,7 @@
 #include "engine/Shuffle.h"
 #include "gui/FormFixture.h"
 #include "gui/GuiTestKit.h"
+#include "gui/MainFormProbe.h"
 
 class TBoardBench : public QObject {
     Q_OBJECT
@@ -35,8 +36,7 @@ class TBoardBench : public QObject {
         TMainForm form(world.Seams());
         QCOMPARE(form.CheckedLevel(), level);
         // The retained image exists from the first paint on; before it, drawing goes nowhere.
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
 
         QBENCHMARK {
             form.MainPaintPaint(nullptr);

@@ -72,8 +72,7 @@ class TAboutBoxTest : public QObject {
     void GameGoesOnWhileTheBoxIsOpenAndAfter() {
         QFETCH(int, way);
         TMainForm form(World->Seams());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         const auto cells = TMainFormProbe::Board(form).BoardCells;
         const uint32_t start = TMainFormProbe::Clock(form).StartTick;
         const std::vector<std::string> music = World->Music.Log;

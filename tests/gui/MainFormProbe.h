@@ -6,14 +6,22 @@
 #include <initializer_list>
 
 #include "app/TMainForm.h"
+#include "audio/TMediaPlayer.h"
 
 struct TMainFormProbe {
     static TBoard& Board(TMainForm& form) { return form.Board; }
 
-    // Shows the window at Basic with its board laid out as given.
-    static void Arrange(TMainForm& form, std::initializer_list<int32_t> cells) {
+    // Shows the window and waits for its first show to be over: the music is opened only
+    // once the board is on screen.
+    static void Show(TMainForm& form) {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(!form.BackMusic->FileName().isEmpty());
+    }
+
+    // Shows the window at Basic with its board laid out as given.
+    static void Arrange(TMainForm& form, std::initializer_list<int32_t> cells) {
+        Show(form);
         std::copy(cells.begin(), cells.end(), form.Board.BoardCells.begin());
         form.MainPaint->Invalidate();
         form.MainPaint->repaint();

@@ -101,8 +101,7 @@ class TMainFormTest : public QObject {
     void ToolbarAndMenuMirrorEachOther() {
         TMainForm form(Seams());
         // The music switch plays or stops the device that the first show opens.
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         form.SoundBtn->click();
         QVERIFY(!form.CmSound->isChecked());
         QVERIFY(!form.SoundBtn->isChecked());
@@ -134,8 +133,7 @@ class TMainFormTest : public QObject {
     void DrawTilePaintsFrameNumberAndHole() {
         World->Store.Put("Level", DwordValue(0));
         TMainForm form(Seams());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         TBoard& board = Board(form);
         form.DrawTile(0, 0, 0);
         form.DrawTile(120, 0, board.Hole());
@@ -172,8 +170,7 @@ class TMainFormTest : public QObject {
     void NumbersOffLeaveThePictureClean() {
         World->Store.Put("Number", DwordValue(0));
         TMainForm form(Seams());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         form.DrawTile(0, 0, 0);
         const QImage canvas = form.MainPaint->Canvas();
         for (int y = 1; y < 119; ++y) {
@@ -186,8 +183,7 @@ class TMainFormTest : public QObject {
     void SolvedBoardShowsTheWholePicture() {
         World->Store.Put("Level", DwordValue(2));
         TMainForm form(Seams());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         Board(form).Solved = true;
         form.MainPaint->Invalidate();
         QCoreApplication::processEvents();
@@ -202,8 +198,7 @@ class TMainFormTest : public QObject {
     void MarginsOfAnUnevenGridStayGreen() {
         World->Store.Put("Level", DwordValue(2));
         TMainForm form(Seams());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         const QImage screen = Screen(form);
         QCOMPARE(screen.pixel(0, 100), qRgb(0, 128, 0));
         QCOMPARE(screen.pixel(358, 100), qRgb(0, 128, 0));
@@ -220,8 +215,7 @@ class TMainFormTest : public QObject {
                  QStringList{QStringLiteral("Invalid data type for 'Basic recorder'")});
         QVERIFY(!Board(form).HasGame());
         QVERIFY(!form.ClockTimer->isActive());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         QCOMPARE(Screen(form).pixel(180, 180), qRgb(0, 128, 0));
         // The values around the faulty one were still read.
         QCOMPARE(Settings.Level, 2);

@@ -191,8 +191,7 @@ class TPlayTest : public QObject {
             World->Store.Put("Level", DwordValue(level));
             World->Store.Put("Basic record time", DwordValue(0));
             TMainForm form(Seams());
-            form.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            TMainFormProbe::Show(form);
             TBoard& board = TMainFormProbe::Board(form);
             for (int32_t p = 0; p < board.CellCount(); ++p) {
                 board.BoardCells[p] = p;
@@ -224,8 +223,7 @@ class TPlayTest : public QObject {
 
     void MinimizedTimeIsLeftOutOfTheGame() {
         TMainForm form(Seams());
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
         World->Ticks.StepPerRead = 0;
         World->Ticks.Value = 1000;
         form.CmReset->trigger();

@@ -31,9 +31,10 @@ class TSoundTest : public QObject {
         return "Open " + QCoreApplication::applicationDirPath().toStdString() + "/Music.mid";
     }
 
+    // Shows the window and waits for the music, which is opened once the board is on screen.
     static void Show(TMainForm& form) {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        TMainFormProbe::Show(form);
+        QTRY_VERIFY(!form.BackMusic->FileName().isEmpty());
     }
 
     static void Click(TMainForm& form, int cell, Qt::MouseButton button = Qt::LeftButton) {
