@@ -1,6 +1,8 @@
 // MountVolumes.cpp: mounted file systems from /proc/self/mountinfo, labels from udev's links.
 #include "pictures/MountVolumes.h"
 
+#include "app/HexDigit.h"
+
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -9,19 +11,6 @@
 #include <utility>
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool IsOctalDigit(char c) {
     return c >= '0' && c <= '7';

@@ -1,6 +1,8 @@
 // RegFileStore.cpp: reading and atomically rewriting the registry export file of the settings.
 #include "settings/RegFileStore.h"
 
+#include "app/HexDigit.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -49,19 +51,6 @@ std::string_view TrimRight(std::string_view text) {
 
 std::string_view Trim(std::string_view text) {
     return TrimLeft(TrimRight(text));
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {

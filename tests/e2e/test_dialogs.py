@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 """test_dialogs.py: the real game's sample chooser, custom size dialog and About box, opened as a player opens them."""
 
-import argparse
 import os
 import sys
 import tempfile
@@ -129,17 +128,5 @@ class DialogsTest(unittest.TestCase):
                 "\n  ".join(problems), text))
 
 
-def main():
-    global GAME, ARTIFACTS
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--game", required=True, help="the zellipo executable")
-    parser.add_argument("--artifacts", default=os.getcwd(), help="folder for failure screenshots")
-    args, rest = parser.parse_known_args()
-    GAME = os.path.abspath(args.game)
-    ARTIFACTS = os.path.abspath(args.artifacts)
-    os.makedirs(ARTIFACTS, exist_ok=True)
-    unittest.main(module=__name__, argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    xsession.test_main(sys.modules[__name__])

@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 """test_music.py: the real game plays the music beside it without a word; without it, one box at start and one for each music switch."""
 
-import argparse
 import os
 import shutil
 import signal
@@ -123,17 +122,5 @@ class MusicTest(unittest.TestCase):
         self.assertEqual(self.stored_music(), 0)
 
 
-def main():
-    global GAME, ARTIFACTS
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--game", required=True, help="the zellipo executable")
-    parser.add_argument("--artifacts", default=os.getcwd(), help="folder for failure screenshots")
-    args, rest = parser.parse_known_args()
-    GAME = os.path.abspath(args.game)
-    ARTIFACTS = os.path.abspath(args.artifacts)
-    os.makedirs(ARTIFACTS, exist_ok=True)
-    unittest.main(module=__name__, argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    xsession.test_main(sys.modules[__name__])

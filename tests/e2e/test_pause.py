@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 """test_pause.py: the pause button minimizes the real game under a window manager, and the clock leaves the minimized time out."""
 
-import argparse
 import os
 import sys
 import tempfile
@@ -104,17 +103,5 @@ class PauseTest(unittest.TestCase):
                                 "expected 1 or 2" % (step, MINIMIZED_SECONDS))
 
 
-def main():
-    global GAME, ARTIFACTS
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--game", required=True, help="the zellipo executable")
-    parser.add_argument("--artifacts", default=os.getcwd(), help="folder for failure screenshots")
-    args, rest = parser.parse_known_args()
-    GAME = os.path.abspath(args.game)
-    ARTIFACTS = os.path.abspath(args.artifacts)
-    os.makedirs(ARTIFACTS, exist_ok=True)
-    unittest.main(module=__name__, argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    xsession.test_main(sys.modules[__name__])

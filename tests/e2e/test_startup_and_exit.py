@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
 """test_startup_and_exit.py: the real game starts from its settings file, draws the board and saves on leaving."""
 
-import argparse
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -375,25 +373,5 @@ class StartupAndExitTest(unittest.TestCase):
         self.check_settings(self.read_settings(), expected_values(Number=0))
 
 
-def main():
-    global GAME, ARTIFACTS
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--game", required=True, help="the zellipo executable")
-    parser.add_argument("--artifacts", default=os.getcwd(),
-                        help="folder for screenshots of failures")
-    args, rest = parser.parse_known_args()
-    GAME = os.path.abspath(args.game)
-    ARTIFACTS = os.path.abspath(args.artifacts)
-    os.makedirs(ARTIFACTS, exist_ok=True)
-    if not os.access(GAME, os.X_OK):
-        sys.exit("not an executable: %s" % GAME)
-    missing = [tool for tool in ("Xvfb", "xdotool", "xprop", "xwininfo", "import")
-               if shutil.which(tool) is None]
-    if missing:
-        sys.exit("missing %s: setup.sh installs them (xvfb, xdotool, x11-utils, imagemagick)"
-                 % ", ".join(missing))
-    unittest.main(module=__name__, argv=[sys.argv[0]] + rest, verbosity=2)
-
-
 if __name__ == "__main__":
-    main()
+    xsession.test_main(sys.modules[__name__])

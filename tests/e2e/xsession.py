@@ -1,13 +1,17 @@
 """xsession.py: a private X server for driving the real game in end-to-end tests."""
 
+import argparse
 import os
 import re
 import select
+import shutil
 import signal
 import struct
 import subprocess
+import sys
 import tempfile
 import time
+import unittest
 import zlib
 
 # Green of the board's hole and margins, and of the main window's face.
@@ -372,3 +376,24 @@ def stop_process(process, grace=3.0):
             except ProcessLookupError:
                 pass
             process.wait()
+
+
+def test_main(module):
+    """Runs an end-to-end test module: --game names the executable, --artifacts the folder for
+    screenshots of failures; both land in the module's GAME and ARTIFACTS."""
+    parser = argparse.ArgumentParser(description=module.__doc__)
+    parser.add_argument("--game", required=True, help="the zellipo executable")
+    parser.add_argument("--artifacts", default=os.getcwd(),
+                        help="folder for screenshots of failures")
+    args, rest = parser.parse_known_args()
+    module.GAME = os.path.abspath(args.game)
+    module.ARTIFACTS = os.path.abspath(args.artifacts)
+    os.makedirs(module.ARTIFACTS, exist_ok=True)
+    if not os.access(module.GAME, os.X_OK):
+        sys.exit("not an executable: %s" % module.GAME)
+    missing = [tool for tool in ("Xvfb", "xdotool", "xprop", "xwininfo", "import")
+               if shutil.which(tool) is None]
+    if missing:
+        sys.exit("missing %s: setup.sh installs them (xvfb, xdotool, x11-utils, imagemagick)"
+                 % ", ".join(missing))
+    unittest.main(module=module.__name__, argv=[sys.argv[0]] + rest, verbosity=2)
