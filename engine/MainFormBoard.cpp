@@ -10,21 +10,26 @@ namespace {
 
 const QColor HoleGreen(0, 128, 0);
 
-// Numbers are set 16 pixels high from the top of their text cell, so pick the largest face
-// whose whole cell fits those 16 pixels.
-const QFont& TileNumberFont() {
-    static const QFont font = [] {
-        QFont f;
-        f.setStyleStrategy(QFont::NoAntialias);
+// Numbers are set 16 pixels high from the top of their text cell, so take the largest face
+// whose whole cell fits those 16 pixels; it and its ascent are worked out once, not per tile.
+struct TTileNumberFont {
+    QFont Font;
+    int Ascent;
+};
+
+const TTileNumberFont& TileNumberFont() {
+    static const TTileNumberFont number = [] {
+        QFont font;
+        font.setStyleStrategy(QFont::NoAntialias);
         for (int size = 16; size > 6; --size) {
-            f.setPixelSize(size);
-            if (QFontMetrics(f).height() <= 16) {
+            font.setPixelSize(size);
+            if (QFontMetrics(font).height() <= 16) {
                 break;
             }
         }
-        return f;
+        return TTileNumberFont{font, QFontMetrics(font).ascent()};
     }();
-    return font;
+    return number;
 }
 
 }  // namespace
@@ -80,9 +85,9 @@ void TMainForm::DrawTile(int32_t x, int32_t y, int32_t value) {
         painter.drawImage(QRectF(0, 0, w, h), WorkBitmap,
                           QRectF(piece.topLeft() * ratio, piece.size() * ratio));
         if (CmNumber->isChecked()) {
-            painter.setFont(TileNumberFont());
+            painter.setFont(TileNumberFont().Font);
             painter.setPen(Qt::red);
-            painter.drawText(QPoint(1, h - 16 + QFontMetrics(TileNumberFont()).ascent()),
+            painter.drawText(QPoint(1, h - 16 + TileNumberFont().Ascent),
                              QString::number(value + 1));
         }
     } else {

@@ -37,13 +37,8 @@ class DialogsTest(unittest.TestCase):
 
     def diagnose(self, message):
         """Fails with the message, the game's output and a screenshot."""
-        try:
-            path = os.path.join(ARTIFACTS, "e2e-dialogs-final.png")
-            self.session.screenshot().save_png(path)
-        except Exception as error:  # the X server may be the thing that failed
-            path = "(no screenshot: %s)" % error
-        log = self.session.program_log(self.game) if self.game else ""
-        self.fail("%s\nScreenshot: %s\nGame output:\n%s" % (message, path, log.strip() or "(none)"))
+        self.fail(self.session.failure_report(message, self.game,
+                                              os.path.join(ARTIFACTS, "e2e-dialogs-final.png")))
 
     def open_dialog(self, title, width, height):
         """Waits for the dialog and checks that it has its size and sits in the screen's middle."""

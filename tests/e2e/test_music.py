@@ -33,13 +33,8 @@ class MusicTest(unittest.TestCase):
         self.addCleanup(self.session.close)
 
     def fail_with_shot(self, message):
-        path = os.path.join(ARTIFACTS, "e2e-music-%s.png" % self._testMethodName)
-        try:
-            self.session.screenshot().save_png(path)
-        except Exception as error:  # the X server may be what failed
-            path = "(no screenshot: %s)" % error
-        self.fail("%s\nScreenshot: %s\nGame output:\n%s" % (
-            message, path, self.session.program_log(self.game).strip() or "(none)"))
+        self.fail(self.session.failure_report(message, self.game, os.path.join(
+            ARTIFACTS, "e2e-music-%s.png" % self._testMethodName)))
 
     def launch(self, game):
         self.game = self.session.launch(

@@ -44,13 +44,8 @@ class PauseTest(unittest.TestCase):
         self.addCleanup(self.session.close)
 
     def fail_with_shot(self, message):
-        path = os.path.join(ARTIFACTS, "e2e-pause-final.png")
-        try:
-            self.session.screenshot().save_png(path)
-        except Exception as error:  # the X server may be what failed
-            path = "(no screenshot: %s)" % error
-        self.fail("%s\nScreenshot: %s\nGame output:\n%s" % (
-            message, path, self.session.program_log(self.game).strip() or "(none)"))
+        self.fail(self.session.failure_report(message, self.game,
+                                              os.path.join(ARTIFACTS, "e2e-pause-final.png")))
 
     def wm_state(self, wid):
         out = self.session.run("xprop", "-id", wid, "WM_STATE", check=False)

@@ -152,21 +152,9 @@ class PlayBasicTest(unittest.TestCase):
 
     def diagnose(self, message):
         """Fails with the message, the game's output and the screenshots that tell why."""
-        saved = []
-        try:
-            shot = self.session.screenshot()
-            path = os.path.join(ARTIFACTS, "e2e-play-basic-final.png")
-            shot.save_png(path)
-            saved.append(path)
-        except Exception as error:  # the X server may be the thing that failed
-            saved.append("(no screenshot at failure: %s)" % error)
-        if self.last_shot is not None:
-            path = os.path.join(ARTIFACTS, "e2e-play-basic-checked.png")
-            self.last_shot.save_png(path)
-            saved.append(path)
-        log = self.session.program_log(self.game) if self.game else ""
-        self.fail("%s\nScreenshots: %s\nGame output:\n%s" % (
-            message, ", ".join(saved), log.strip() or "(none)"))
+        self.fail(self.session.failure_report(
+            message, self.game, os.path.join(ARTIFACTS, "e2e-play-basic-final.png"),
+            self.last_shot, os.path.join(ARTIFACTS, "e2e-play-basic-checked.png")))
 
     # --- reading the board ---
 

@@ -232,21 +232,9 @@ class StartupAndExitTest(unittest.TestCase):
     def diagnose(self, message):
         """Fails with the message, the game's output and a saved screenshot."""
         name = self.id().rsplit(".", 1)[-1]
-        saved = []
-        try:
-            shot = self.session.screenshot()
-            path = os.path.join(ARTIFACTS, "e2e-%s-final.png" % name)
-            shot.save_png(path)
-            saved.append(path)
-        except Exception as error:  # the X server may be the thing that failed
-            saved.append("(no screenshot at failure: %s)" % error)
-        if self.last_shot is not None:
-            path = os.path.join(ARTIFACTS, "e2e-%s-checked.png" % name)
-            self.last_shot.save_png(path)
-            saved.append(path)
-        log = self.session.program_log(self.game) if self.game else ""
-        self.fail("%s\nScreenshots: %s\nGame output:\n%s" % (
-            message, ", ".join(saved), log.strip() or "(none)"))
+        self.fail(self.session.failure_report(
+            message, self.game, os.path.join(ARTIFACTS, "e2e-%s-final.png" % name),
+            self.last_shot, os.path.join(ARTIFACTS, "e2e-%s-checked.png" % name)))
 
     def check_board(self, window, level, timeout=10.0):
         """Waits for the board of the level to be on screen where the layout puts it."""

@@ -352,6 +352,22 @@ class XSession:
 
     # --- pixels ---
 
+    def failure_report(self, message, process, final_path, checked=None, checked_path=None):
+        """The message with the screenshots that tell why (the screen now, and the picture that
+        was judged, if any) and the game's output, for a failing test to fail with."""
+        saved = []
+        try:
+            self.screenshot().save_png(final_path)
+            saved.append(final_path)
+        except Exception as error:  # the X server may be the thing that failed
+            saved.append("(no screenshot at failure: %s)" % error)
+        if checked is not None:
+            checked.save_png(checked_path)
+            saved.append(checked_path)
+        log = self.program_log(process) if process else ""
+        return "%s\nScreenshots: %s\nGame output:\n%s" % (
+            message, ", ".join(saved), log.strip() or "(none)")
+
     def screenshot(self):
         # Straight to 8-bit PPM: without -depth 8 ImageMagick writes 16 bits per channel.
         data = subprocess.run(["import", "-display", self.display, "-window", "root",

@@ -15,56 +15,26 @@ void PrepareApplication() {
     RegisterFontSubstitutes();
 }
 
-namespace {
-TMessageBoxCatcher* ActiveCatcher = nullptr;
-}
-
-TMessageBoxCatcher::TMessageBoxCatcher() {
-    ActiveCatcher = this;
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer] {
-        if (ActiveCatcher == nullptr) {
-            timer->deleteLater();
-            return;
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ActiveCatcher->Texts << box->text();
-            box->accept();
-        }
-    });
-    timer->start();
-}
-
-TMessageBoxCatcher::~TMessageBoxCatcher() {
-    ActiveCatcher = nullptr;
-}
-
-namespace {
-TModalWatcher* ActiveWatcher = nullptr;
-}
-
 TModalWatcher::TModalWatcher() {
-    ActiveWatcher = this;
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer] {
-        if (ActiveWatcher == nullptr) {
-            timer->deleteLater();
-            return;
-        }
+    Poll.setInterval(10);
+    QObject::connect(&Poll, &QTimer::timeout, [this] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
-            ActiveWatcher->Seen << QString::fromLatin1(modal->metaObject()->className());
-            if (ActiveWatcher->Answer) {
-                ActiveWatcher->Answer(modal);
+            Seen << QString::fromLatin1(modal->metaObject()->className());
+            if (Answer) {
+                Answer(modal);
             } else {
                 modal->close();
             }
         }
     });
-    timer->start();
+    Poll.start();
 }
 
-TModalWatcher::~TModalWatcher() {
-    ActiveWatcher = nullptr;
+TMessageBoxCatcher::TMessageBoxCatcher() {
+    Watcher.Answer = [this](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Texts << box->text();
+            box->accept();
+        }
+    };
 }

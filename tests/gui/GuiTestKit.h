@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -11,20 +12,24 @@ class QWidget;
 // Registers the built-in images and the font substitutes, as main does.
 void PrepareApplication();
 
-// Accepts every modal message box that opens while the test runs and records its text.
-class TMessageBoxCatcher {
-  public:
-    TMessageBoxCatcher();
-    ~TMessageBoxCatcher();
-    QStringList Texts;
-};
-
 // Answers every modal dialog that opens while it lives: records its class name, then hands it
-// to Answer (which closes it unless told otherwise).
+// to Answer (which closes it unless told otherwise). One lives at a time.
 class TModalWatcher {
   public:
     TModalWatcher();
-    ~TModalWatcher();
     QStringList Seen;
     std::function<void(QWidget*)> Answer;
+
+  private:
+    QTimer Poll;
+};
+
+// Accepts every modal message box that opens while it lives and records its text.
+class TMessageBoxCatcher {
+  public:
+    TMessageBoxCatcher();
+    QStringList Texts;
+
+  private:
+    TModalWatcher Watcher;
 };

@@ -121,7 +121,9 @@ class TMainFormTest : public QObject {
         QCOMPARE(form.ClockText->geometry(), QRect(440, 4, 120, 25));
         QCOMPARE(form.ClockText->text(), QStringLiteral("00:00:00"));
         QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
-        QCOMPARE(form.FinalImage->Picture().depth() <= 32, true);
+        // The built-in picture is a 256-colour bitmap.
+        QCOMPARE(form.FinalImage->Picture().format(), QImage::Format_Indexed8);
+        QCOMPARE(form.FinalImage->Picture().colorCount(), 256);
         QCOMPARE(form.CmReset->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(form.CmReset->text(), QStringLiteral("重新開始(&R)"));
         QCOMPARE(form.ScopeBtn->toolTip(), QStringLiteral("顯示最高記錄"));
