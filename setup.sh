@@ -7,7 +7,7 @@ set -eu
 PACKAGES="
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-arphic-uming fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils twm imagemagick clang-format

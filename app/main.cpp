@@ -5,6 +5,7 @@
 #include "app/SystemClocks.h"
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
+#include "audio/FluidMusic.h"
 #include "audio/SdlAudio.h"
 #include "pictures/EditorLauncher.h"
 #include "pictures/MountVolumes.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
         TSystemCalendarClock calendar;
         TRegFileStore store(TRegFileStore::DefaultPath());
         TSdlSoundEffects sounds(audio);
-        TSdlMusicDevice music(audio);
+        TFluidMusicDevice music(audio);
         // Routed before the window exists: a signal during start-up closes it once the loop runs.
         RouteTerminationToClose([] { QApplication::closeAllWindows(); });
         TMainForm form({ticks, calendar, store, sounds, music});

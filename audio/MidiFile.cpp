@@ -1,8 +1,9 @@
-// MidiFile.cpp: the chunks, events and tempo map of a standard MIDI file.
+// MidiFile.cpp: the chunks, events, tempo map and instruments of a standard MIDI file.
 #include "audio/MidiFile.h"
 
 #include <algorithm>
 #include <limits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,35 @@ struct TTempoChange {
     uint32_t MicrosecondsPerQuarter;
 };
 
-// Reads one track's events; returns the tick it ends at and adds its tempo changes.
-uint64_t ReadTrack(std::string_view data, int number, std::vector<TTempoChange>& tempos) {
+constexpr int PercussionChannel = 9;
+constexpr int PercussionBank = 128;
+
+// What one channel selects and whether it sounds at all.
+struct TChannelUse {
+    bool Notes = false;
+    std::set<int> Banks{0};
+    std::set<int> Programs{0};
+
+    void Hear(uint8_t message, uint8_t first, uint8_t second) {
+        constexpr uint8_t NoteOn = 0x90, Controller = 0xB0, ProgramChange = 0xC0;
+        constexpr uint8_t BankSelect = 0;
+        if (message == NoteOn && second != 0) {
+            Notes = true;
+        } else if (message == Controller && first == BankSelect) {
+            Banks.insert(second);
+        } else if (message == ProgramChange) {
+            Programs.insert(first);
+        }
+    }
+};
+
+struct TPieceReading {
+    std::vector<TTempoChange> Tempos;
+    TChannelUse Channels[16];
+};
+
+// Reads one track's events into what the piece learns; returns the tick the track ends at.
+uint64_t ReadTrack(std::string_view data, int number, TPieceReading& piece) {
     const std::string what = "track " + std::to_string(number);
     TReader track(data, what);
     uint64_t tick = 0;
@@ -68,16 +96,16 @@ uint64_t ReadTrack(std::string_view data, int number, std::vector<TTempoChange>&
     while (!track.AtEnd()) {
         tick += track.Variable();
         uint8_t first = track.Byte();
-        if (first < 0x80) {
-            if (status == 0) {
+        if (first < 0xF0) {
+            if (first >= 0x80) {
+                status = first;
+                first = track.Byte();
+            } else if (status == 0) {
                 throw EMidiError(what + " has an event without a status");
             }
-            track.Take(status >= 0xC0 && status < 0xE0 ? 0 : 1);
-            continue;
-        }
-        if (first < 0xF0) {
-            status = first;
-            track.Take(first >= 0xC0 && first < 0xE0 ? 1 : 2);
+            const bool oneDataByte = status >= 0xC0 && status < 0xE0;
+            const uint8_t second = oneDataByte ? 0 : track.Byte();
+            piece.Channels[status & 0x0Fu].Hear(status & 0xF0u, first, second);
         } else if (first == 0xF0 || first == 0xF7) {
             status = 0;
             track.Take(track.Variable());
@@ -93,7 +121,7 @@ uint64_t ReadTrack(std::string_view data, int number, std::vector<TTempoChange>&
                     throw EMidiError(what + " has a tempo event of the wrong size");
                 }
                 TReader tempo(body, what);
-                tempos.push_back({tick, tempo.BigEndian(3)});
+                piece.Tempos.push_back({tick, tempo.BigEndian(3)});
             }
         } else {
             throw EMidiError(what + " holds a system message that files cannot carry");
@@ -126,9 +154,29 @@ double MillisecondsAt(uint64_t end, uint32_t division, std::vector<TTempoChange>
     return ms + static_cast<double>(end - tick) * tempo / 1000.0 / division;
 }
 
+std::set<std::pair<int, int>> InstrumentsOf(const TChannelUse (&channels)[16]) {
+    std::set<std::pair<int, int>> instruments;
+    for (int channel = 0; channel < 16; ++channel) {
+        const TChannelUse& use = channels[channel];
+        if (!use.Notes) {
+            continue;
+        }
+        for (const int program : use.Programs) {
+            if (channel == PercussionChannel) {
+                instruments.insert({PercussionBank, program});
+                continue;
+            }
+            for (const int bank : use.Banks) {
+                instruments.insert({bank, program});
+            }
+        }
+    }
+    return instruments;
+}
+
 }  // namespace
 
-uint32_t MidiLengthMs(std::string_view bytes) {
+TMidiPiece ReadMidiPiece(std::string_view bytes) {
     TReader file(bytes, "the file");
     if (bytes.size() < 8 || file.Take(4) != "MThd") {
         throw EMidiError("it does not start with a MIDI header");
@@ -151,7 +199,7 @@ uint32_t MidiLengthMs(std::string_view bytes) {
         throw EMidiError("its time division is zero");
     }
 
-    std::vector<TTempoChange> tempos;
+    TPieceReading piece;
     uint64_t end = 0;
     for (uint32_t read = 0; read < trackCount;) {
         if (file.AtEnd()) {
@@ -162,10 +210,10 @@ uint32_t MidiLengthMs(std::string_view bytes) {
         // Chunks of other kinds may be mixed in and are to be skipped.
         if (type == "MTrk") {
             ++read;
-            end = std::max(end, ReadTrack(data, static_cast<int>(read), tempos));
+            end = std::max(end, ReadTrack(data, static_cast<int>(read), piece));
         }
     }
-    const double ms = MillisecondsAt(end, division, tempos);
+    const double ms = MillisecondsAt(end, division, piece.Tempos);
     if (ms < 1) {
         throw EMidiError("it plays for no time at all");
     }
@@ -173,5 +221,5 @@ uint32_t MidiLengthMs(std::string_view bytes) {
     if (ms > std::numeric_limits<int32_t>::max()) {
         throw EMidiError("it plays for longer than 24 days");
     }
-    return static_cast<uint32_t>(ms + 0.5);
+    return {static_cast<uint32_t>(ms + 0.5), InstrumentsOf(piece.Channels)};
 }

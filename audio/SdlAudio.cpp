@@ -1,4 +1,4 @@
-// SdlAudio.cpp: opening SDL's audio output, and the effects and music played on it.
+// SdlAudio.cpp: opening SDL's audio output, and the effects played on it.
 #include "audio/SdlAudio.h"
 
 #include <SDL.h>
@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include "audio/MidiFile.h"
 
 namespace {
 
@@ -33,7 +31,8 @@ TSdlAudio::TSdlAudio() {
 int TSdlAudio::OpenOutput(void* audio) {
     // SDL keeps its error text per thread, so it is read here.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudio(OutputRate, MIX_DEFAULT_FORMAT, OutputChannels, BufferFrames) != 0) {
+        Mix_OpenAudioDevice(OutputRate, AUDIO_S16SYS, OutputChannels, BufferFrames, nullptr,
+                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
         std::string& why = static_cast<TSdlAudio*>(audio)->Why;
         why = SDL_GetError();
         if (why.empty()) {
@@ -84,63 +83,4 @@ void TSdlSoundEffects::PlayWave(const std::string& fileName) {
         return;
     }
     Mix_PlayChannel(EffectChannel, chunk->second.get(), 0);
-}
-
-uint32_t TSdlMusicDevice::Open(const std::string& path) {
-    Close();
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw EMediaError("Cannot open file \"" + path + "\": " + file.errorString().toStdString());
-    }
-    const QByteArray bytes = file.readAll();
-    uint32_t length = 0;
-    try {
-        // SDL_mixer takes any file ending in .mid, and a broken one would only play silence.
-        length = MidiLengthMs(std::string_view(bytes.constData(), bytes.size()));
-    } catch (const EMidiError& error) {
-        throw EMediaError("\"" + path + "\" is not a playable MIDI file: " + error.what());
-    }
-    if (const std::string& why = Audio.Failure(); !why.empty()) {
-        throw EMediaError("No sound output to play \"" + path + "\": " + why);
-    }
-    Path = path;
-    Piece = bytes.toStdString();
-    Load();
-    return length;
-}
-
-void TSdlMusicDevice::Load() {
-    Music = Mix_LoadMUS_RW(SDL_RWFromConstMem(Piece.data(), static_cast<int>(Piece.size())), 1);
-    if (Music == nullptr) {
-        throw EMediaError("Cannot play \"" + Path + "\": " + Mix_GetError());
-    }
-    Fresh = true;
-}
-
-void TSdlMusicDevice::PlayFromStart() {
-    if (!Fresh) {
-        Mix_FreeMusic(Music);
-        Music = nullptr;
-        Load();
-    }
-    if (Mix_PlayMusic(Music, -1) != 0) {
-        throw EMediaError("Cannot play \"" + Path + "\": " + Mix_GetError());
-    }
-    Fresh = false;
-}
-
-void TSdlMusicDevice::Pause() {
-    Mix_PauseMusic();
-}
-
-void TSdlMusicDevice::Resume() {
-    Mix_ResumeMusic();
-}
-
-void TSdlMusicDevice::Close() {
-    if (Music != nullptr) {
-        // Freeing a piece that plays halts it first.
-        Mix_FreeMusic(Music);
-        Music = nullptr;
-    }
 }

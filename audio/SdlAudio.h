@@ -1,5 +1,4 @@
-// SdlAudio.h: the sound card through SDL_mixer: the output device, the wave effects on it and the
-// MIDI music through its FluidSynth backend.
+// SdlAudio.h: the sound card through SDL_mixer: the output device and the wave effects on it.
 #pragma once
 
 #include <SDL_mixer.h>
@@ -9,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "audio/MusicDevice.h"
 #include "audio/SoundEffects.h"
 
 // Opens the output device in the background from construction on, so the window is built
-// meanwhile; the first effect or piece waits for it.
+// meanwhile; the first effect or piece waits for it. The output is always 16-bit stereo; only its
+// rate follows what the sound card offers.
 class TSdlAudio {
   public:
     TSdlAudio();
@@ -46,31 +45,4 @@ class TSdlSoundEffects : public ISoundEffects {
     TSdlAudio& Audio;
     // Loaded once per file found; an unplayable file is kept as empty.
     std::map<std::string, std::unique_ptr<Mix_Chunk, TFreeChunk>> Chunks;
-};
-
-// The piece loops inside the mixer (FluidSynth's player starts over at the end-of-track at once,
-// where SDL would report the end only seconds after the last note).
-class TSdlMusicDevice : public IMusicDevice {
-  public:
-    explicit TSdlMusicDevice(TSdlAudio& audio) : Audio(audio) {}
-    ~TSdlMusicDevice() override { Close(); }
-    TSdlMusicDevice(const TSdlMusicDevice&) = delete;
-    TSdlMusicDevice& operator=(const TSdlMusicDevice&) = delete;
-
-    uint32_t Open(const std::string& path) override;
-    void PlayFromStart() override;
-    void Pause() override;
-    void Resume() override;
-    void Close() override;
-
-  private:
-    void Load();
-
-    TSdlAudio& Audio;
-    std::string Path;
-    std::string Piece;  // the file's bytes, kept for a reload
-    Mix_Music* Music = nullptr;
-    // Whether the loaded piece has never played: FluidSynth's player keeps its place through a
-    // halt, so only a fresh load starts from the beginning.
-    bool Fresh = false;
 };

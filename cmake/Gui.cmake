@@ -2,6 +2,7 @@
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
 
 set(IMAGE_ASSETS
   default.bmp reset.bmp new.bmp basic.bmp middle.bmp advance.bmp user.bmp number.bmp
@@ -39,7 +40,7 @@ set_target_properties(gui PROPERTIES
   AUTOUIC ON
   AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR}/resources
 )
-target_link_libraries(gui PUBLIC core platform Qt6::Widgets PkgConfig::SDL2MIXER)
+target_link_libraries(gui PUBLIC core platform Qt6::Widgets PkgConfig::SDL2MIXER PkgConfig::FLUIDSYNTH)
 # The forms' generated headers are part of the forms' public headers.
 target_include_directories(gui PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/gui_autogen/include)
 qt_add_resources(gui assets PREFIX / BASE ${ASSET_DIR} FILES ${IMAGE_ASSET_PATHS})

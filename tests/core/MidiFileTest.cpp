@@ -1,7 +1,10 @@
-// MidiFileTest.cpp: the playing time of standard MIDI files, and the files the player refuses.
+// MidiFileTest.cpp: the playing time of standard MIDI files, the instruments they sound on, and the
+// files the player refuses.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 
 #include "audio/MidiFile.h"
 
@@ -42,28 +45,31 @@ std::string NoteOn(int delta, int key) {
 
 TEST(MidiFile, TheTempoSetsHowLongTheTicksLast) {
     // Four quarters of 96 ticks at 100 quarters a minute: 2.4 s.
-    EXPECT_EQ(MidiLengthMs(Header(0, 1, 96) +
-                           Chunk("MTrk", Tempo(0, 600000) + NoteOn(96, 60) + NoteOn(96, 62) +
-                                             NoteOn(96, 64) + EndOfTrack(96))),
+    EXPECT_EQ(ReadMidiPiece(Header(0, 1, 96) +
+                            Chunk("MTrk", Tempo(0, 600000) + NoteOn(96, 60) + NoteOn(96, 62) +
+                                              NoteOn(96, 64) + EndOfTrack(96)))
+                  .LengthMs,
               2400u);
     // Without a tempo event a quarter lasts half a second.
-    EXPECT_EQ(MidiLengthMs(Header(0, 1, 96) + Chunk("MTrk", NoteOn(96, 60) + EndOfTrack(96))),
-              1000u);
+    EXPECT_EQ(
+        ReadMidiPiece(Header(0, 1, 96) + Chunk("MTrk", NoteOn(96, 60) + EndOfTrack(96))).LengthMs,
+        1000u);
 }
 
 TEST(MidiFile, ATempoChangeInTheFirstTrackTimesTheOthers) {
     // 96 ticks at 0.5 s a quarter, then 96 ticks at 0.25 s a quarter.
     const std::string conductor = Tempo(0, 500000) + Tempo(96, 250000) + EndOfTrack(0);
     const std::string notes = NoteOn(0, 60) + NoteOn(96, 62) + EndOfTrack(96);
-    EXPECT_EQ(MidiLengthMs(Header(1, 2, 96) + Chunk("MTrk", conductor) + Chunk("MTrk", notes)),
-              750u);
+    EXPECT_EQ(
+        ReadMidiPiece(Header(1, 2, 96) + Chunk("MTrk", conductor) + Chunk("MTrk", notes)).LengthMs,
+        750u);
 }
 
 TEST(MidiFile, TheLongestTrackSetsTheLength) {
     const std::string file = Header(1, 3, 100) + Chunk("MTrk", EndOfTrack(50)) +
                              Chunk("MTrk", NoteOn(0, 60) + EndOfTrack(100)) +
                              Chunk("MTrk", EndOfTrack(20));
-    EXPECT_EQ(MidiLengthMs(file), 500u);
+    EXPECT_EQ(ReadMidiPiece(file).LengthMs, 500u);
 }
 
 TEST(MidiFile, RunningStatusSystemExclusiveAndOtherChunksAreSteppedOver) {
@@ -77,7 +83,7 @@ TEST(MidiFile, RunningStatusSystemExclusiveAndOtherChunksAreSteppedOver) {
         // A delta time of two bytes: 1 × 128 + 0 ticks.
         std::string("\x81\x00", 2) + std::string("\xB0\x07\x64", 3) + EndOfTrack(0);
     const std::string file = Header(0, 1, 148) + Chunk("XFIH", "ignored") + Chunk("MTrk", track);
-    EXPECT_EQ(MidiLengthMs(file), 500u);
+    EXPECT_EQ(ReadMidiPiece(file).LengthMs, 500u);
 }
 
 TEST(MidiFile, TimecodeDivisionCountsFramesNotQuarters) {
@@ -85,11 +91,13 @@ TEST(MidiFile, TimecodeDivisionCountsFramesNotQuarters) {
     const uint32_t division = (0x100u - 25u) << 8 | 40u;
     const std::string track =
         Tempo(0, 250000) + Event(0x7F, std::string("\xFF\x01\x00", 3)) + EndOfTrack(0x7F);
-    EXPECT_EQ(MidiLengthMs(Header(0, 1, division) + Chunk("MTrk", track)), 254u);
+    EXPECT_EQ(ReadMidiPiece(Header(0, 1, division) + Chunk("MTrk", track)).LengthMs, 254u);
 }
 
 TEST(MidiFile, ATrackWithoutItsEndEndsWithItsLastEvent) {
-    EXPECT_EQ(MidiLengthMs(Header(0, 1, 96) + Chunk("MTrk", NoteOn(0, 60) + NoteOn(96, 62))), 500u);
+    EXPECT_EQ(
+        ReadMidiPiece(Header(0, 1, 96) + Chunk("MTrk", NoteOn(0, 60) + NoteOn(96, 62))).LengthMs,
+        500u);
 }
 
 TEST(MidiFile, BrokenFilesAreRefusedWithTheReason) {
@@ -123,7 +131,7 @@ TEST(MidiFile, BrokenFilesAreRefusedWithTheReason) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Reason);
         try {
-            MidiLengthMs(c.Bytes);
+            ReadMidiPiece(c.Bytes);
             ADD_FAILURE() << "accepted";
         } catch (const EMidiError& error) {
             EXPECT_EQ(std::string(error.what()), c.Reason);
@@ -135,7 +143,24 @@ TEST(MidiFile, APieceLongerThanATimerCanWaitIsRefused) {
     // 0x0FFFFFFF ticks of a quarter each at 0.5 s: over four years.
     const std::string track = std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7) +
                               std::string("\xFF\xFF\xFF\x7F\xFF\x2F\x00", 7);
-    EXPECT_THROW(MidiLengthMs(Header(0, 1, 1) + Chunk("MTrk", track)), EMidiError);
+    EXPECT_THROW(ReadMidiPiece(Header(0, 1, 1) + Chunk("MTrk", track)), EMidiError);
 }
 
 }  // namespace
+
+TEST(MidiFile, InstrumentsAreThoseOfTheChannelsThatSoundNotes) {
+    // Channel 1 picks bank 8 and program 5 after its first note, in a track after the notes;
+    // channel 10 plays drums; channel 3 changes program but only ever sends a silent note-on
+    // (velocity 0, by running status); channel 4 never plays.
+    const std::string notes = NoteOn(0, 60) + Event(0, std::string("\x99\x24\x64", 3)) +
+                              Event(0, "\xC2\x10") + Event(0, std::string("\x92\x3C\x00", 3)) +
+                              Event(0, std::string("\x3E\x00", 2)) + EndOfTrack(96);
+    const std::string selections = Event(10, std::string("\xB0\x00\x08", 3)) +
+                                   Event(0, "\xC0\x05") + Event(0, std::string("\xC3\x30", 2)) +
+                                   EndOfTrack(0);
+    const TMidiPiece piece =
+        ReadMidiPiece(Header(1, 2, 96) + Chunk("MTrk", notes) + Chunk("MTrk", selections));
+    const std::set<std::pair<int, int>> expected{{0, 0}, {0, 5}, {8, 0}, {8, 5}, {128, 0}};
+    EXPECT_EQ(piece.Instruments, expected);
+    EXPECT_EQ(piece.LengthMs, 500u);
+}
