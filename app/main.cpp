@@ -5,8 +5,7 @@
 #include "app/SystemClocks.h"
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
-#include "audio/FluidMusic.h"
-#include "audio/SdlAudio.h"
+#include "audio/LazyAudio.h"
 #include "pictures/EditorLauncher.h"
 #include "pictures/MountVolumes.h"
 #include "pictures/TPlayAndEditDlg.h"
@@ -15,8 +14,9 @@
 void InitBuiltInResources();
 
 int main(int argc, char** argv) {
-    // The sound card opens in the background while the toolkit starts and the window is built.
-    TSdlAudio audio;
+    // The sound module loads and opens the sound card in the background while the toolkit starts
+    // and the window is built.
+    TLazyAudio audio;
     TZellipoApp app(argc, argv);
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
@@ -29,11 +29,9 @@ int main(int argc, char** argv) {
         TSystemTickCounter ticks;
         TSystemCalendarClock calendar;
         TRegFileStore store(TRegFileStore::DefaultPath());
-        TSdlSoundEffects sounds(audio);
-        TFluidMusicDevice music(audio);
         // Routed before the window exists: a signal during start-up closes it once the loop runs.
         RouteTerminationToClose([] { QApplication::closeAllWindows(); });
-        TMainForm form({ticks, calendar, store, sounds, music});
+        TMainForm form({ticks, calendar, store, audio.Effects(), audio.Music()});
         // The launcher looks for the picture disc as it is created, hidden, after the window.
         TMountVolumes volumes;
         TEditorLauncher editor;

@@ -85,6 +85,9 @@ void TFluidMusicDevice::CreateSynth() {
     fluid_settings_setint(Settings.get(), "synth.chorus.active", 0);
     // The sequencer moves on with the rendered samples, so it stands still while paused.
     fluid_settings_setstr(Settings.get(), "player.timing-source", "sample");
+    // The soundfont holds only the instruments the piece plays, so FluidSynth would warn of every
+    // channel whose starting instrument is not among them.
+    fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     Synth.reset(new_fluid_synth(Settings.get()));
     if (!Synth) {
         throw EMediaError("Cannot play \"" + Path + "\": the synthesizer could not be created");

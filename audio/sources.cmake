@@ -1,9 +1,20 @@
 # Sources of the sound effects and the music.
-list(APPEND CORE_SOURCES audio/MidiFile.cpp audio/MusicPlayer.cpp audio/SoundFiles.cpp audio/SoundfontSubset.cpp)
+list(APPEND CORE_SOURCES
+  audio/MidiFile.cpp
+  audio/MusicPlayer.cpp
+  audio/SoundFiles.cpp
+  audio/SoundfontSubset.cpp
+)
 list(APPEND GUI_SOURCES
-  audio/SdlAudio.cpp
-  audio/FluidMusic.cpp
-  audio/SoundfontLoading.cpp
+  audio/LazyAudio.cpp
   audio/TMediaPlayer.cpp
   audio/MainFormSound.cpp
 )
+# The output through SDL_mixer and FluidSynth, built into the sound module the game loads at
+# start-up (and linked straight into the tests of the output).
+list(APPEND AUDIO_OUTPUT_SOURCES
+  audio/SdlAudio.cpp
+  audio/FluidMusic.cpp
+  audio/SoundfontLoading.cpp
+)
+set(AUDIO_MODULE_SOURCES audio/AudioModule.cpp)

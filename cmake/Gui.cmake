@@ -40,13 +40,26 @@ set_target_properties(gui PROPERTIES
   AUTOUIC ON
   AUTOUIC_SEARCH_PATHS ${CMAKE_CURRENT_SOURCE_DIR}/resources
 )
-target_link_libraries(gui PUBLIC core platform Qt6::Widgets PkgConfig::SDL2MIXER PkgConfig::FLUIDSYNTH)
+target_link_libraries(gui PUBLIC core platform Qt6::Widgets ${CMAKE_DL_LIBS})
 # The forms' generated headers are part of the forms' public headers.
 target_include_directories(gui PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/gui_autogen/include)
 qt_add_resources(gui assets PREFIX / BASE ${ASSET_DIR} FILES ${IMAGE_ASSET_PATHS})
 
+# The sound output and the module the game loads it from, beside the executable.
+add_library(audio_output STATIC ${AUDIO_OUTPUT_SOURCES})
+target_link_libraries(audio_output PUBLIC core Qt6::Widgets PkgConfig::SDL2MIXER PkgConfig::FLUIDSYNTH)
+add_library(zellipo_audio MODULE ${AUDIO_MODULE_SOURCES})
+target_link_libraries(zellipo_audio PRIVATE audio_output)
+# Only the entry point is the module's own; the libraries linked in stay hidden inside it.
+target_link_options(zellipo_audio PRIVATE -Wl,--exclude-libs,ALL)
+set_target_properties(zellipo_audio PROPERTIES
+  PREFIX "" OUTPUT_NAME zellipo-audio
+  CXX_VISIBILITY_PRESET hidden
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
+)
+
 add_executable(zellipo app/main.cpp)
 target_link_libraries(zellipo PRIVATE gui)
-add_dependencies(zellipo sounds)
+add_dependencies(zellipo sounds zellipo_audio)
 set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 include(pictures/samples.cmake)

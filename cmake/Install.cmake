@@ -7,6 +7,7 @@ set(GAME_DIR ${CMAKE_INSTALL_LIBEXECDIR}/zellipo)
 set(APP_ID org.belnovia.Zellipo)
 
 install(TARGETS zellipo RUNTIME DESTINATION ${GAME_DIR})
+install(TARGETS zellipo_audio LIBRARY DESTINATION ${GAME_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/Music.mid ${CMAKE_BINARY_DIR}/pon.wav ${CMAKE_BINARY_DIR}/error.wav
         DESTINATION ${GAME_DIR})
 file(RELATIVE_PATH GAME_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${GAME_DIR}/zellipo)

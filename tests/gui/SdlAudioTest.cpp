@@ -1,5 +1,6 @@
 // SdlAudioTest.cpp: the real sound output on SDL's silent dummy driver: the generated files load,
-// an effect cuts off the one before, and the music opens, plays, stops and resumes.
+// an effect cuts off the one before, and the music opens, plays, stops and resumes; and the game's
+// side of it when the sound module is missing.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 
 #include "app/SystemClocks.h"
 #include "audio/FluidMusic.h"
+#include "audio/LazyAudio.h"
 #include "audio/MusicPlayer.h"
 #include "audio/SdlAudio.h"
 
@@ -139,6 +141,23 @@ class TSdlAudioTest : public QObject {
                 QCOMPARE(QString::fromUtf8(error.what()), c.Reason);
             }
         }
+    }
+
+    void WithoutTheSoundModuleEffectsAreSilentAndTheMusicSaysWhy() {
+        // The module lies beside the game, not beside the tests.
+        TLazyAudio lazy;
+        lazy.Effects().PlayWave("pon.wav");
+        try {
+            lazy.Music().Open("Music.mid");
+            QFAIL("opened");
+        } catch (const EMediaError& error) {
+            const QString why = QString::fromUtf8(error.what());
+            QVERIFY2(why.startsWith(QStringLiteral("No sound output to play \"Music.mid\": ")) &&
+                         why.contains(QLatin1String(AudioModuleFileName)),
+                     qPrintable(why));
+        }
+        lazy.Music().Pause();
+        lazy.Music().Close();
     }
 };
 

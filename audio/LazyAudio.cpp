@@ -1,0 +1,99 @@
+// LazyAudio.cpp: loading the sound module with dlopen, and the effects and music handed on to it.
+#include "audio/LazyAudio.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// FluidSynth reads soundfont samples with OpenMP, whose threads then spin on the processors for a
+// while after each load; the samples of a piece's few instruments load as fast on one thread.
+// Set while the program is still single-threaded, unless the player chose otherwise.
+void KeepSampleLoadingOnOneThread() {
+    setenv("OMP_NUM_THREADS", "1", 0);
+}
+
+}  // namespace
+
+TLazyAudio::TLazyAudio() {
+    KeepSampleLoadingOnOneThread();
+    Loader = std::thread([this] { Load(); });
+}
+
+TLazyAudio::~TLazyAudio() {
+    Output();
+    // The module stays mapped to the end: SDL and FluidSynth keep threads and handlers of theirs
+    // until the process goes.
+    Loaded.reset();
+}
+
+void TLazyAudio::Load() {
+    // The toolkit is not up yet, so the program's folder comes from the kernel.
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string module = (program.parent_path() / AudioModuleFileName).string();
+    void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        Why = dlerror();
+        return;
+    }
+    auto* create = reinterpret_cast<IAudioOutput* (*)()>(dlsym(handle, "ZellipoCreateAudioOutput"));
+    if (create == nullptr) {
+        Why = module + " has no sound output";
+        return;
+    }
+    Loaded.reset(create());
+}
+
+IAudioOutput* TLazyAudio::Output() {
+    if (Loader.joinable()) {
+        Loader.join();
+    }
+    return Loaded.get();
+}
+
+void TLazyAudio::TEffects::PlayWave(const std::string& fileName) {
+    if (IAudioOutput* output = Owner.Output()) {
+        output->Effects().PlayWave(fileName);
+    }
+}
+
+IMusicDevice* TLazyAudio::TMusic::Device() {
+    IAudioOutput* output = Owner.Output();
+    return output != nullptr ? &output->Music() : nullptr;
+}
+
+uint32_t TLazyAudio::TMusic::Open(const std::string& path) {
+    IMusicDevice* device = Device();
+    if (device == nullptr) {
+        throw EMediaError("No sound output to play \"" + path + "\": " + Owner.Why);
+    }
+    return device->Open(path);
+}
+
+void TLazyAudio::TMusic::PlayFromStart() {
+    if (IMusicDevice* device = Device()) {
+        device->PlayFromStart();
+    }
+}
+
+void TLazyAudio::TMusic::Pause() {
+    if (IMusicDevice* device = Device()) {
+        device->Pause();
+    }
+}
+
+void TLazyAudio::TMusic::Resume() {
+    if (IMusicDevice* device = Device()) {
+        device->Resume();
+    }
+}
+
+void TLazyAudio::TMusic::Close() {
+    if (IMusicDevice* device = Device()) {
+        device->Close();
+    }
+}
