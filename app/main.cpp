@@ -14,8 +14,6 @@
 void InitBuiltInResources();
 
 int main(int argc, char** argv) {
-    // The sound module loads and opens the sound card in the background while the toolkit starts
-    // and the window is built.
     TLazyAudio audio;
     TZellipoApp app(argc, argv);
     try {
@@ -38,6 +36,9 @@ int main(int argc, char** argv) {
         TPlayAndEditDlg launcher(volumes, editor);
         form.AttachPictureDisc(&launcher);
         form.show();
+        // The sound module loads and opens the sound card while the window first paints; the
+        // music waits for it after that.
+        audio.Start();
         app.exec();
     } catch (const std::exception& error) {
         ShowErrorBox(error);

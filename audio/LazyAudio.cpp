@@ -20,11 +20,19 @@ void KeepSampleLoadingOnOneThread() {
 
 TLazyAudio::TLazyAudio() {
     KeepSampleLoadingOnOneThread();
-    Loader = std::thread([this] { Load(); });
+}
+
+void TLazyAudio::Start() {
+    if (!Started) {
+        Started = true;
+        Loader = std::thread([this] { Load(); });
+    }
 }
 
 TLazyAudio::~TLazyAudio() {
-    Output();
+    if (Loader.joinable()) {
+        Loader.join();
+    }
     // The module stays mapped to the end: SDL and FluidSynth keep threads and handlers of theirs
     // until the process goes.
     Loaded.reset();
@@ -49,6 +57,10 @@ void TLazyAudio::Load() {
 }
 
 IAudioOutput* TLazyAudio::Output() {
+    if (!Started) {
+        Started = true;
+        Load();
+    }
     if (Loader.joinable()) {
         Loader.join();
     }

@@ -7,12 +7,16 @@
 
 #include "audio/AudioOutput.h"
 
-// Loads the module from beside the executable from construction on. The effects and the music
-// wait for it at their first use; without it the effects are silent and the music cannot open.
+// Loads the module from beside the executable, in the background once started; the effects and
+// the music wait for it at their first use, or load it then if it was never started. Without it
+// the effects are silent and the music cannot open.
 class TLazyAudio {
   public:
     TLazyAudio();
     ~TLazyAudio();
+    // Begins loading on a thread of its own. The loader and the toolkit would take turns at the
+    // dynamic linker's lock, so this is best called once the window is on its way.
+    void Start();
     TLazyAudio(const TLazyAudio&) = delete;
     TLazyAudio& operator=(const TLazyAudio&) = delete;
 
@@ -52,5 +56,6 @@ class TLazyAudio {
     std::string Why;
     TEffects EffectsProxy{*this};
     TMusic MusicProxy{*this};
+    bool Started = false;
     std::thread Loader;
 };

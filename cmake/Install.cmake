@@ -36,8 +36,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# The libraries the executable links come from dpkg-shlibdeps; what it only loads or reads at
-# run time is named here: the platform plugin, the MIDI soundfont and the fonts it asks for.
+# The libraries the executable and the sound module link come from dpkg-shlibdeps; what they
+# only load or read at run time is named here: the platform plugin, the MIDI soundfont and the
+# fonts asked for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, timgm6mb-soundfont, fonts-arphic-uming, fonts-liberation2")
