@@ -81,7 +81,8 @@ void TFluidMusicDevice::CreateSynth() {
     fluid_settings_setnum(Settings.get(), "synth.sample-rate", rate);
     fluid_settings_setnum(Settings.get(), "synth.gain", Gain);
     fluid_settings_setint(Settings.get(), "synth.polyphony", Polyphony);
-    // The reverb gives the room; the chorus costs as much again for little a listener hears.
+    // The reverb gives the room; the chorus adds to every rendered sample for little that a
+    // listener of a small wind-and-strings ensemble hears.
     fluid_settings_setint(Settings.get(), "synth.chorus.active", 0);
     // The sequencer moves on with the rendered samples, so it stands still while paused.
     fluid_settings_setstr(Settings.get(), "player.timing-source", "sample");

@@ -39,7 +39,7 @@ TLazyAudio::~TLazyAudio() {
 }
 
 void TLazyAudio::Load() {
-    // The toolkit is not up yet, so the program's folder comes from the kernel.
+    // The program's folder comes from the kernel, as this runs away from the toolkit's thread.
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     const std::string module = (program.parent_path() / AudioModuleFileName).string();
