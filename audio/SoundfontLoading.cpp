@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "audio/SoundfontSubset.h"
