@@ -158,7 +158,7 @@ void TFluidMusicDevice::Close() {
 }
 
 void TFluidMusicDevice::Hook(bool on) {
-    if (on == Hooked) {
+    if (on == Sounding()) {
         return;
     }
     // The mixer holds its lock while it swaps the hook, so once unhooked the audio thread has
@@ -168,7 +168,6 @@ void TFluidMusicDevice::Hook(bool on) {
     } else {
         Mix_HookMusic(nullptr, nullptr);
     }
-    Hooked = on;
 }
 
 void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {

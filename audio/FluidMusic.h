@@ -2,6 +2,7 @@
 // quiet footprint, rendering straight into the mixer's music stream.
 #pragma once
 
+#include <SDL_mixer.h>
 #include <fluidsynth.h>
 
 #include <memory>
@@ -29,8 +30,8 @@ class TFluidMusicDevice : public IMusicDevice {
     void Resume() override;
     void Close() override;
 
-    // Whether the synthesizer is rendering into the output.
-    bool Sounding() const { return Hooked; }
+    // Whether the synthesizer is rendering into the output: the mixer's music stream is ours.
+    bool Sounding() const { return Mix_GetMusicHookData() == this; }
 
   private:
     template <auto Delete>
@@ -57,5 +58,4 @@ class TFluidMusicDevice : public IMusicDevice {
     std::unique_ptr<fluid_player_t, TDeleter<delete_fluid_player>> Player;
     int Soundfont = FLUID_FAILED;
     std::set<std::pair<int, int>> Loaded;  // the instruments asked of the soundfont loaded
-    bool Hooked = false;
 };

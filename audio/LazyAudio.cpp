@@ -57,10 +57,7 @@ void TLazyAudio::Load() {
 }
 
 IAudioOutput* TLazyAudio::Output() {
-    if (!Started) {
-        Started = true;
-        Load();
-    }
+    Start();
     if (Loader.joinable()) {
         Loader.join();
     }

@@ -3,7 +3,6 @@
 
 import os
 import sys
-import tempfile
 import time
 import unittest
 
@@ -28,11 +27,8 @@ class DialogsTest(unittest.TestCase):
     maxDiff = None
 
     def setUp(self):
-        self.config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
-        self.addCleanup(self.config_home.cleanup)
-        self.session = xsession.XSession(screen="%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT))
-        self.session.__enter__()
-        self.addCleanup(self.session.close)
+        self.config_home, self.session = xsession.session_for(
+            self, screen="%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT))
         self.game = None
 
     def diagnose(self, message):

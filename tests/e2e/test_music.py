@@ -26,11 +26,7 @@ BOX_TITLE = "Quorvel"
 
 class MusicTest(unittest.TestCase):
     def setUp(self):
-        self.config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
-        self.addCleanup(self.config_home.cleanup)
-        self.session = xsession.XSession()
-        self.session.__enter__()
-        self.addCleanup(self.session.close)
+        self.config_home, self.session = xsession.session_for(self)
 
     def fail_with_shot(self, message):
         self.fail(self.session.failure_report(message, self.game, os.path.join(

@@ -3,7 +3,6 @@
 
 import os
 import sys
-import tempfile
 import time
 import unittest
 
@@ -37,11 +36,7 @@ def last_digit(image):
 
 class PauseTest(unittest.TestCase):
     def setUp(self):
-        self.config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
-        self.addCleanup(self.config_home.cleanup)
-        self.session = xsession.XSession(window_manager=True)
-        self.session.__enter__()
-        self.addCleanup(self.session.close)
+        self.config_home, self.session = xsession.session_for(self, window_manager=True)
 
     def fail_with_shot(self, message):
         self.fail(self.session.failure_report(message, self.game,

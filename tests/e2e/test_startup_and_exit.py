@@ -6,7 +6,6 @@ import re
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 import unittest
 
@@ -215,11 +214,7 @@ class StartupAndExitTest(unittest.TestCase):
     maxDiff = None
 
     def setUp(self):
-        self.config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
-        self.addCleanup(self.config_home.cleanup)
-        self.session = xsession.XSession()
-        self.session.__enter__()
-        self.addCleanup(self.session.close)
+        self.config_home, self.session = xsession.session_for(self)
         self.game = None
         self.last_shot = None
 

@@ -394,6 +394,16 @@ def stop_process(process, grace=3.0):
             process.wait()
 
 
+def session_for(test, **options):
+    """A fresh settings folder and X session for one test case, both gone when it ends."""
+    config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
+    test.addCleanup(config_home.cleanup)
+    session = XSession(**options)
+    session.__enter__()
+    test.addCleanup(session.close)
+    return config_home, session
+
+
 def test_main(module):
     """Runs an end-to-end test module: --game names the executable, --artifacts the folder for
     screenshots of failures; both land in the module's GAME and ARTIFACTS."""
