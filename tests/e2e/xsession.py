@@ -237,6 +237,10 @@ class XSession:
             env.pop(name, None)
         env["DISPLAY"] = self.display
         env["QT_QPA_PLATFORM"] = "xcb"
+        # No session bus here, as on a desktop whose bus is down: without an address libdbus
+        # would fork to launch one from the program's threads (Qt's and SDL's both ask), and a
+        # child forked from a sanitized, threaded program can hang before it execs.
+        env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + self._path("no-session-bus")
         if extra:
             env.update(extra)
         return env
