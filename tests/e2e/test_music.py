@@ -94,10 +94,11 @@ class MusicTest(unittest.TestCase):
         self.assertEqual(self.stored_music(), 0)
 
     def test_missing_music_is_reported_once_and_the_switch_still_flips(self):
-        # The game alone in a folder of its own, without the music beside it.
+        # The game and its sound module in a folder of their own, without the music beside them.
         folder = tempfile.TemporaryDirectory(prefix="zellipo-game-")
         self.addCleanup(folder.cleanup)
         game = shutil.copy(GAME, folder.name)
+        shutil.copy(os.path.join(os.path.dirname(GAME), "zellipo-audio.so"), folder.name)
         self.launch(game)
 
         # The music is opened just after the window first reaches the screen, so the box comes
