@@ -22,6 +22,21 @@ void MovePointer(QWidget* widget, QPoint point) {
     QApplication::sendEvent(widget, &motion);
 }
 
+// The rectangles of the paint events a widget receives, in order.
+class TPaintLog : public QObject {
+  public:
+    explicit TPaintLog(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRect> Rects;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            Rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        }
+        return false;
+    }
+};
+
 QRgb ClockBackground(TMainForm& form) {
     return form.ClockText->palette().color(QPalette::Window).rgb();
 }
@@ -56,12 +71,26 @@ class TPlayTest : public QObject {
         TMainFormProbe::Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
         const QImage before = form.MainPaint->Canvas().copy();
         std::vector<QImage> frames;
-        World->Ticks.OnRead = [&] { frames.push_back(form.MainPaint->Canvas().copy()); };
+        TPaintLog paints(form.MainPaint);
+        std::vector<size_t> paintsAtRead;
+        World->Ticks.OnRead = [&] {
+            frames.push_back(form.MainPaint->Canvas().copy());
+            paintsAtRead.push_back(paints.Rects.size());
+        };
         QTest::mouseClick(form.MainPaint, Qt::LeftButton, {}, TMainFormProbe::CellCentre(8));
         World->Ticks.OnRead = nullptr;
 
         // 120 pixels in five steps of 24; each step is read before and after its scroll.
         QCOMPARE(frames.size(), size_t{10});
+        // The thread is held until the move ends, so a step reaches the screen only if it is
+        // painted at once: the whole slide rectangle between the step's scroll and its wait.
+        for (size_t read = 0; read < 10; read += 2) {
+            QRegion unpainted(QRect(120, 240, 240, 120));
+            for (size_t i = paintsAtRead[read]; i < paintsAtRead[read + 1]; ++i) {
+                unpainted -= paints.Rects[i];
+            }
+            QVERIFY2(unpainted.isEmpty(), qPrintable(QStringLiteral("step %1").arg(read / 2 + 1)));
+        }
         const QImage& first = frames[1];
         for (int y : {250, 300, 355}) {
             for (int x = 240; x < 336; x += 7) {
@@ -187,9 +216,12 @@ class TPlayTest : public QObject {
     }
 
     void NoNameDialogAtTheUserLevelOrForAnEqualTime() {
-        for (int32_t level : {3, 0}) {
+        // The Basic record stands at 5 s, and each game is solved 5 s after it started.
+        for (int32_t level : {LevelUser, LevelBasic}) {
             World->Store.Put("Level", DwordValue(level));
-            World->Store.Put("Basic record time", DwordValue(0));
+            World->Store.Put("Basic record time", DwordValue(5));
+            World->Ticks.StepPerRead = 0;
+            World->Ticks.Value = 1000;
             TMainForm form(Seams());
             TMainFormProbe::Show(form);
             TBoard& board = TMainFormProbe::Board(form);
@@ -197,13 +229,16 @@ class TPlayTest : public QObject {
                 board.BoardCells[p] = p;
             }
             board.Solved = true;
-            World->Ticks.Value += 5000;
+            World->Ticks.Value = 6000;
             TModalWatcher dialogs;
-            for (int tick = 0; tick < 8; ++tick) {
+            // Six swaps of the colours, the first on the tick that takes the time, then the end.
+            for (int tick = 0; tick < 7; ++tick) {
                 form.ClockTimerTimer(form.ClockTimer);
             }
+            QCOMPARE(TMainFormProbe::Clock(form).FinalSeconds, 5);
             QVERIFY2(dialogs.Seen.isEmpty(), qPrintable(dialogs.Seen.join(',')));
             QVERIFY(!form.ClockTimer->isActive());
+            QCOMPARE(Settings.BasicRecordTime, 5);
         }
     }
 
