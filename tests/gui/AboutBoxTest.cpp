@@ -8,6 +8,18 @@
 #include "about/TAboutBox.h"
 #include "settings/Infobank.h"
 
+namespace {
+
+// Whether the label is large enough for all of its text, on as many lines as it may wrap to.
+bool TextShowsWhole(const QLabel& label) {
+    const QRect room = label.contentsRect();
+    const QRect needed = label.fontMetrics().boundingRect(
+        room, int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0), label.text());
+    return room.contains(needed);
+}
+
+}  // namespace
+
 class TAboutBoxTest : public QObject {
     Q_OBJECT
 
@@ -16,34 +28,49 @@ class TAboutBoxTest : public QObject {
   private slots:
     void init() { World = std::make_unique<TFormFixture>(); }
 
-    void BoxHasItsLayoutAndTexts() {
+    void BoxShowsEveryPartWholeInItsPlace() {
         TAboutBox box;
         QCOMPARE(box.windowTitle(), QStringLiteral("關於Zellipo"));
         const QStringList problems = DialogLookProblems(box, QSize(298, 238));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
-        QCOMPARE(box.Panel1->geometry(), QRect(8, 8, 281, 193));
-        QCOMPARE(box.ProgramIcon->parentWidget(), box.Panel1);
-        QCOMPARE(box.ProgramIcon->geometry(), QRect(8, 8, 65, 57));
-        QCOMPARE(box.ProgramIcon->Picture().size(), QSize(32, 32));
         QCOMPARE(box.ProductName->text(), QStringLiteral("Zellipo"));
-        QCOMPARE(box.ProductName->pos(), QPoint(88, 16));
         QCOMPARE(box.Version->text(), QStringLiteral("Version:2.00"));
-        QCOMPARE(box.Version->pos(), QPoint(88, 40));
-        QCOMPARE(box.Comments->geometry(), QRect(12, 96, 153, 17));
-        QCOMPARE(box.Label3->geometry(), QRect(12, 160, 148, 24));
-        QCOMPARE(box.OKButton->geometry(), QRect(111, 208, 75, 25));
         QCOMPARE(box.OKButton->text(), QStringLiteral("確定"));
         QVERIFY(box.OKButton->isDefault());
-        // Six lines of the maker, one under the other, each fitting inside the panel.
-        const QList<QLabel*> lines{box.Copyright, box.Comments, box.Label4,
-                                   box.Label1,    box.Label2,   box.Label3};
-        for (int i = 0; i < lines.size(); ++i) {
-            QVERIFY2(!lines[i]->text().isEmpty(), qPrintable(lines[i]->objectName()));
-            QCOMPARE(lines[i]->parentWidget(), box.Panel1);
-            QCOMPARE(lines[i]->x(), 12);
-            QCOMPARE(lines[i]->y(), 80 + 16 * i);
-            QVERIFY2(lines[i]->geometry().right() < box.Panel1->width() - 2,
-                     qPrintable(lines[i]->objectName()));
+        QCOMPARE(box.ProgramIcon->Picture().size(), QSize(32, 32));
+        // Left and top in the box or its panel, and the size where the layout fixes one; the six
+        // lines of the maker follow one another 16 pixels apart.
+        const struct {
+            QWidget* Part;
+            QWidget* Frame;
+            QRect Place;
+        } parts[] = {
+            {box.Panel1, &box, {8, 8, 281, 193}},
+            {box.OKButton, &box, {111, 208, 75, 25}},
+            {box.ProgramIcon, box.Panel1, {8, 8, 65, 57}},
+            {box.ProductName, box.Panel1, {88, 16, 0, 0}},
+            {box.Version, box.Panel1, {88, 40, 0, 0}},
+            {box.Copyright, box.Panel1, {12, 80, 0, 0}},
+            {box.Comments, box.Panel1, {12, 96, 153, 17}},
+            {box.Label4, box.Panel1, {12, 112, 0, 0}},
+            {box.Label1, box.Panel1, {12, 128, 0, 0}},
+            {box.Label2, box.Panel1, {12, 144, 0, 0}},
+            {box.Label3, box.Panel1, {12, 160, 148, 24}},
+        };
+        for (const auto& part : parts) {
+            const QString name = part.Part->objectName();
+            QCOMPARE(part.Part->parentWidget(), part.Frame);
+            QVERIFY2(part.Part->pos() == part.Place.topLeft(), qPrintable(name));
+            QVERIFY2(part.Place.width() == 0 || part.Part->size() == part.Place.size(),
+                     qPrintable(name));
+            // Nothing else covers it.
+            QWidget* shown = box.childAt(part.Part->mapTo(&box, part.Part->rect().center()));
+            QVERIFY2(shown == part.Part || part.Part->isAncestorOf(shown), qPrintable(name));
+            if (auto* label = qobject_cast<QLabel*>(part.Part)) {
+                QVERIFY2(!label->text().isEmpty(), qPrintable(name));
+                QVERIFY2(TextShowsWhole(*label), qPrintable(name));
+                QVERIFY2(label->geometry().right() < box.Panel1->width() - 2, qPrintable(name));
+            }
         }
     }
 

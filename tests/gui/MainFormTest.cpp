@@ -115,10 +115,6 @@ class TMainFormTest : public QObject {
     void WindowHasItsLayout() {
         TMainForm form(Seams());
         QCOMPARE(form.windowTitle(), QStringLiteral("Zellipo"));
-        QCOMPARE(form.centralWidget()->size(), QSize(567, 410));
-        QCOMPARE(form.MainPaint->geometry(), QRect(12, 40, 360, 360));
-        QCOMPARE(form.FinalImage->geometry(), QRect(388, 236, 165, 165));
-        QCOMPARE(form.ClockText->geometry(), QRect(440, 4, 120, 25));
         QCOMPARE(form.ClockText->text(), QStringLiteral("00:00:00"));
         QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
         // The built-in picture is a 256-colour bitmap.
@@ -130,6 +126,30 @@ class TMainFormTest : public QObject {
         QVERIFY(!form.HotKey1->menuAction()->isVisible());
         QVERIFY(form.actions().contains(form.CmUp));
         QCOMPARE(form.ScopeBtn->icon().availableSizes().value(0), QSize(21, 22));
+        // Where the player finds each part, in client pixels whatever holds it, and that nothing
+        // covers it there: the board takes the clicks at the places the moves are worked out
+        // for, the clock shows its whole text.
+        QWidget* client = form.centralWidget();
+        QCOMPARE(client->size(), QSize(567, 410));
+        const struct {
+            QWidget* Part;
+            QRect Place;
+        } parts[] = {
+            {form.MainPaint, {12, 40, 360, 360}}, {form.ClockText, {440, 4, 120, 25}},
+            {form.PauseBtn, {428, 40, 90, 40}},   {form.FinalImage, {388, 236, 165, 165}},
+            {form.ResetBtn, {4, 4, 25, 25}},      {form.BasicBtn, {88, 4, 25, 25}},
+            {form.NumberBtn, {264, 4, 25, 25}},   {form.ScopeBtn, {300, 4, 25, 25}},
+        };
+        for (const auto& part : parts) {
+            const QString name = part.Part->objectName();
+            const QRect place(part.Part->mapTo(client, QPoint(0, 0)), part.Part->size());
+            QVERIFY2(place == part.Place, qPrintable(name));
+            QWidget* shown = client->childAt(place.center());
+            QVERIFY2(shown == part.Part || part.Part->isAncestorOf(shown), qPrintable(name));
+        }
+        const QRect clockText = form.ClockText->fontMetrics().boundingRect(form.ClockText->text());
+        QVERIFY(clockText.width() < form.ClockText->contentsRect().width());
+        QVERIFY(clockText.height() <= form.ClockText->contentsRect().height());
     }
 
     void DrawTilePaintsFrameNumberAndHole() {
