@@ -1,9 +1,14 @@
 #!/bin/sh
-# Installs what is missing, builds Zellipo and runs every test headless: the core alone without
-# Qt, the whole program with warnings as errors, and once more under ASan and UBSan.
+# Installs what is missing, checks the formatting of the C++ sources, builds Zellipo and runs
+# every test headless: the core alone without Qt, the whole program with warnings as errors,
+# and once more under ASan and UBSan.
 set -eu
 cd "$(dirname "$0")"
 ./setup.sh
+
+# The formatting is checked first: it fails in seconds, before anything is built.
+find about app audio engine pictures settings tests tools -name '*.cpp' -o -name '*.h' |
+  xargs clang-format --dry-run --Werror
 
 export SDL_AUDIODRIVER=dummy
 export QT_QPA_PLATFORM=offscreen
