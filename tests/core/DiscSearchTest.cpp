@@ -117,6 +117,7 @@ TEST(ListPictures, NoPicturesGiveAnEmptyList) {
 }
 
 struct TScaleCase {
+    const char* Name;
     int32_t ClientWidth;
     TBounds Design;
     TBounds Scaled;
@@ -137,15 +138,17 @@ const TBounds PlayDesign{73, 312, 70, 30};
 const TBounds ExitDesign{357, 312, 70, 30};
 const TBounds ScrollDesign{40, 96, 421, 209};
 
-INSTANTIATE_TEST_SUITE_P(WorkedValues, ScaleBoundsTest,
-                         testing::Values(TScaleCase{800, PlayDesign, {116, 499, 112, 48}},
-                                         TScaleCase{800, ExitDesign, {571, 499, 112, 48}},
-                                         TScaleCase{800, ScrollDesign, {64, 153, 673, 334}},
-                                         TScaleCase{1024, PlayDesign, {149, 638, 143, 61}},
-                                         TScaleCase{1024, ScrollDesign, {81, 196, 862, 428}},
-                                         // 312 x 1280 div 500, not 312 x 1024 div 375 = 851.
-                                         TScaleCase{1280, PlayDesign, {186, 798, 179, 76}},
-                                         TScaleCase{500, ScrollDesign, {40, 96, 421, 209}}));
+INSTANTIATE_TEST_SUITE_P(
+    WorkedValues, ScaleBoundsTest,
+    testing::Values(TScaleCase{"PlayAt800", 800, PlayDesign, {116, 499, 112, 48}},
+                    TScaleCase{"ExitAt800", 800, ExitDesign, {571, 499, 112, 48}},
+                    TScaleCase{"ScrollAt800", 800, ScrollDesign, {64, 153, 673, 334}},
+                    TScaleCase{"PlayAt1024", 1024, PlayDesign, {149, 638, 143, 61}},
+                    TScaleCase{"ScrollAt1024", 1024, ScrollDesign, {81, 196, 862, 428}},
+                    // 312 x 1280 div 500, not 312 x 1024 div 375 = 851.
+                    TScaleCase{"PlayAt1280", 1280, PlayDesign, {186, 798, 179, 76}},
+                    TScaleCase{"ScrollAtTheDesignWidth", 500, ScrollDesign, {40, 96, 421, 209}}),
+    [](const testing::TestParamInfo<TScaleCase>& info) { return info.param.Name; });
 
 TEST(CellCountFor, OnlyTheFirstHundredPicturesGetCells) {
     EXPECT_EQ(CellCountFor(0), 0);
@@ -222,6 +225,7 @@ TEST(CellIndexAt, RowTimesColumnsPlusColumn) {
 }
 
 struct TFitCase {
+    const char* Name;
     int32_t SourceWidth;
     int32_t SourceHeight;
     int32_t Width;
@@ -242,18 +246,14 @@ TEST_P(FitThumbnailTest, FitsTheBoxAndIsCentredInTheCell) {
     EXPECT_EQ(at.Y, c.Y);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, FitThumbnailTest,
-                         testing::Values(
-                             // Smaller than the box: enlarged to fill it.
-                             TFitCase{46, 36, 92, 72, 4, 4},
-                             // Wide: the width fills the box, centred vertically.
-                             TFitCase{368, 144, 92, 36, 4, 22},
-                             // Square: the height fills it, centred across.
-                             TFitCase{360, 360, 72, 72, 14, 4},
-                             // Exactly the box.
-                             TFitCase{92, 72, 92, 72, 4, 4},
-                             // A sliver truncates to nothing on its short side.
-                             TFitCase{1000, 1, 92, 0, 4, 40}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, FitThumbnailTest,
+    testing::Values(TFitCase{"SmallerIsEnlargedToFillTheBox", 46, 36, 92, 72, 4, 4},
+                    TFitCase{"WideFillsTheWidthCentredVertically", 368, 144, 92, 36, 4, 22},
+                    TFitCase{"SquareFillsTheHeightCentredAcross", 360, 360, 72, 72, 14, 4},
+                    TFitCase{"ExactlyTheBox", 92, 72, 92, 72, 4, 4},
+                    TFitCase{"SliverTruncatesToNothingOnItsShortSide", 1000, 1, 92, 0, 4, 40}),
+    [](const testing::TestParamInfo<TFitCase>& info) { return info.param.Name; });
 
 TEST(ThumbnailOrigin, InTheCellOfItsIndex) {
     const TCellPoint at = ThumbnailOrigin(CellRect(7, 6), {92, 36});

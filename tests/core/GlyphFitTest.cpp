@@ -6,6 +6,7 @@
 namespace {
 
 struct TFitCase {
+    const char* Name;
     int32_t SourceWidth;
     int32_t SourceHeight;
     int32_t Width;
@@ -21,19 +22,21 @@ TEST_P(FitIntoButton, KeepsTheProportionsAndFillsOneSide) {
     EXPECT_EQ(fit.Height, c.Height);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, FitIntoButton,
-    testing::Values(
-        // The samples: r = 301 / 91, so 300 / r = 90.69... is truncated to 90.
-        TFitCase{300, 301, 90, 91},
-        // The default picture is wider than the box's proportions: the width fills it.
-        TFitCase{240, 180, 111, 83},
-        // Small pictures are enlarged.
-        TFitCase{50, 40, 111, 88}, TFitCase{40, 47, 77, 91},
-        // Exactly the box's size, and twice it.
-        TFitCase{111, 91, 111, 91}, TFitCase{222, 182, 111, 91},
-        // A sliver truncates to nothing on its short side.
-        TFitCase{10, 1000, 0, 91}, TFitCase{1000, 10, 111, 1}));
+INSTANTIATE_TEST_SUITE_P(Sizes, FitIntoButton,
+                         testing::Values(
+                             // r = 301 / 91, so 300 / r = 90.69... is truncated to 90.
+                             TFitCase{"Samples", 300, 301, 90, 91},
+                             // Wider than the box's proportions: the width fills it.
+                             TFitCase{"DefaultPicture", 240, 180, 111, 83},
+                             TFitCase{"SmallWideIsEnlarged", 50, 40, 111, 88},
+                             TFitCase{"SmallTallIsEnlarged", 40, 47, 77, 91},
+                             TFitCase{"ExactlyTheBox", 111, 91, 111, 91},
+                             TFitCase{"TwiceTheBox", 222, 182, 111, 91},
+                             TFitCase{"TallSliverTruncatesItsWidth", 10, 1000, 0, 91},
+                             TFitCase{"WideSliverTruncatesItsHeight", 1000, 10, 111, 1}),
+                         [](const testing::TestParamInfo<TFitCase>& info) {
+                             return info.param.Name;
+                         });
 
 TEST(FitIntoBox, PictureWithoutPixelsGivesNoGlyph) {
     const TGlyphSize fit = FitIntoBox(0, 301, 111, 91);
