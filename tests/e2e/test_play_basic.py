@@ -40,7 +40,8 @@ REGION_COLOURS = [
 # Inside the clock label's 1-pixel border, near its top-left corner, where the text never reaches.
 CLOCK_SAMPLE = (CLOCK_IN_CLIENT[0] + 2, CLOCK_IN_CLIENT[1] + 2)
 
-MOVE_PAUSE = 0.25
+# How long a move may take to show, on a loaded machine; a slide takes about 0.1 s.
+MOVE_TIMEOUT = 15.0
 PLAYER_NAME = "Ann Lee"
 RECORD_DIALOG_TITLE = "新的記錄保持者"
 
@@ -256,16 +257,17 @@ class PlayBasicTest(unittest.TestCase):
             if number == len(path):
                 # The clock's flashing starts within a second; watching it must start now.
                 return moved_at, how
-            time.sleep(MOVE_PAUSE)
-            seen = self.read_cells(self.shoot(), left, top)
-            if seen != cells:
-                # A slide may still be finishing on a slow machine; look once more.
-                time.sleep(0.5)
-                seen = self.read_cells(self.shoot(), left, top)
-            if seen != cells:
+            seen = []
+
+            def shows_the_move():
+                seen[:] = self.read_cells(self.shoot(), left, top)
+                return seen == cells
+
+            if not xsession.wait_until(shows_the_move, MOVE_TIMEOUT):
                 self.diagnose("move %d of %d (tile %d into the hole by %s): expected %s, "
-                              "the board shows %s" % (number, len(path), cells[hole], how,
-                                                      describe(cells), describe(seen)))
+                              "the board shows %s after %.0f s" % (
+                                  number, len(path), cells[hole], how, describe(cells),
+                                  describe(seen), MOVE_TIMEOUT))
         return time.monotonic(), "no move"
 
     def watch_completion(self, window, client, left, top, solved_at, how):

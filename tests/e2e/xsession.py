@@ -39,6 +39,20 @@ class XSessionError(RuntimeError):
     pass
 
 
+def wait_until(condition, timeout, interval=0.05):
+    """Asks the condition again until it holds or the time is up; its last answer.
+
+    The deadline is generous on purpose: it only bounds how long a real fault takes to show, and a
+    loaded machine passes as soon as the condition holds.
+    """
+    deadline = time.monotonic() + timeout
+    while True:
+        answer = condition()
+        if answer or time.monotonic() >= deadline:
+            return answer
+        time.sleep(interval)
+
+
 class Screenshot:
     """Pixels of the whole root window, 8 bits per channel, read from a binary PPM."""
 
@@ -191,12 +205,17 @@ class XSession:
             ["twm", "-display", self.display, "-f", config],
             env=self.env(), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=self._open_log("twm.log"), start_new_session=True)
-        # twm announces nothing when it is ready; it has taken over the root window once a
-        # second window manager would be refused, which xdotool cannot tell, so give it a moment
-        # and make sure it is still alive.
-        time.sleep(0.5)
-        if self.twm.poll() is not None:
-            raise XSessionError("twm ended at once:\n" + self.log("twm.log"))
+        # twm announces nothing when it is ready, but it makes its own windows on the root only
+        # after it has taken over the root window's placing of windows.
+        def twm_has_windows():
+            if self.twm.poll() is not None:
+                raise XSessionError("twm ended at once:\n" + self.log("twm.log"))
+            out = self.run("xwininfo", "-root", "-children")
+            return re.search(r"^\s*[1-9]\d* child", out, re.M) is not None
+
+        if not wait_until(twm_has_windows, self.startup_timeout):
+            raise XSessionError("twm made no window within %.0f s:\n%s" % (
+                self.startup_timeout, self.log("twm.log")))
 
     def close(self):
         for program in reversed(self.programs):
