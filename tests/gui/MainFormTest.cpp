@@ -5,6 +5,7 @@
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "app/TMainForm.h"
+#include "core/InversionRule.h"
 #include "settings/Infobank.h"
 
 class TMainFormTest : public QObject {
@@ -83,6 +84,20 @@ class TMainFormTest : public QObject {
         QVERIFY(form.CmMiddle->isChecked() && !form.CmBasic->isChecked());
         QVERIFY(form.MiddleBtn->isChecked() && !form.BasicBtn->isChecked());
         QCOMPARE(Board(form).ColCount, 5);
+    }
+
+    void NewGamesCanBeSolvedAtEveryLevel() {
+        TMainForm form(Seams());
+        for (QAction* level : {form.CmBasic, form.CmMiddle, form.CmAdvance}) {
+            for (int second = 0; second < 20; ++second) {
+                World->Calendar.Value = 1700000000 + second;
+                level->trigger();
+                QVERIFY2(SolvableByInversions(Board(form)),
+                         qPrintable(QStringLiteral("%1 at time %2")
+                                        .arg(level->objectName())
+                                        .arg(World->Calendar.Value)));
+            }
+        }
     }
 
     void NumberToggleKeepsTheGameAndTheClock() {
