@@ -91,6 +91,12 @@ class TPlayTest : public QObject {
             }
             QVERIFY2(unpainted.isEmpty(), qPrintable(QStringLiteral("step %1").arg(read / 2 + 1)));
         }
+        // So is the hole drawn in the vacated cell after the last step.
+        QRegion unpaintedHole(QRect(240, 240, 120, 120));
+        for (size_t i = paintsAtRead[9]; i < paints.Rects.size(); ++i) {
+            unpaintedHole -= paints.Rects[i];
+        }
+        QVERIFY(unpaintedHole.isEmpty());
         const QImage& first = frames[1];
         for (int y : {250, 300, 355}) {
             for (int x = 240; x < 336; x += 7) {
