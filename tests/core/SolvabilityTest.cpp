@@ -32,22 +32,26 @@ void Unpack(TBoard& board, uint64_t key) {
 }
 
 int32_t HoleAt(const TBoard& board) {
-    return int32_t(std::find(board.BoardCells.begin(), board.BoardCells.end(), board.Hole()) -
-                   board.BoardCells.begin());
+    const auto cells = board.BoardCells.begin();
+    return int32_t(std::find(cells, cells + board.CellCount(), board.Hole()) - cells);
 }
 
 std::vector<int32_t> Neighbours(const TBoard& board, int32_t p) {
     const int32_t col = p % board.ColCount;
     const int32_t row = p / board.ColCount;
     std::vector<int32_t> around;
-    if (col > 0)
+    if (col > 0) {
         around.push_back(p - 1);
-    if (col < board.ColCount - 1)
+    }
+    if (col < board.ColCount - 1) {
         around.push_back(p + 1);
-    if (row > 0)
+    }
+    if (row > 0) {
         around.push_back(p - board.ColCount);
-    if (row < board.RowCount - 1)
+    }
+    if (row < board.RowCount - 1) {
         around.push_back(p + board.ColCount);
+    }
     return around;
 }
 
