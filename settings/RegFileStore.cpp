@@ -2,21 +2,28 @@
 #include "settings/RegFileStore.h"
 
 #include "app/HexDigit.h"
+#include "files/RegularFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view Blanks = " \t";
+// A carriage return ends a line of a file written on Windows; it is kept in the file but is no
+// part of what the line says.
+constexpr std::string_view Blanks = " \t\r";
 
 char FoldCase(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -184,34 +191,6 @@ TStoredValue ParseData(std::string_view data) {
     return bytes ? TStoredValue{type, std::move(*bytes)} : unknown;
 }
 
-// A value line with its continuation lines made into one: the trailing backslashes and the
-// indentation of the continuations go.
-std::string LogicalLine(std::string_view text) {
-    std::string line;
-    bool first = true;
-    while (true) {
-        const size_t end = text.find('\n');
-        std::string_view physical = text.substr(0, end);
-        if (!first) {
-            physical = TrimLeft(physical);
-        }
-        if (end == std::string_view::npos) {
-            return line += physical;
-        }
-        physical = TrimRight(physical);
-        physical.remove_suffix(1);
-        line += physical;
-        text.remove_prefix(end + 1);
-        first = false;
-    }
-}
-
-bool ContinuesOnNextLine(const std::string& text) {
-    const std::string logical = LogicalLine(text);
-    const std::optional<TValueLine> value = SplitValueLine(logical);
-    return value && StartsWithIgnoringCase(value->Data, "hex") && value->Data.back() == '\\';
-}
-
 std::optional<std::string_view> SectionName(std::string_view line) {
     line = Trim(line);
     if (line.size() < 2 || line.front() != '[' || line.back() != ']') {
@@ -220,44 +199,47 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     return line.substr(1, line.size() - 2);
 }
 
-// The file's lines, continuation lines kept with the value line they belong to.
-bool ReadLines(const std::string& path, std::vector<std::string>& lines, bool& missing) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        missing = errno == ENOENT;
-        return false;
-    }
-    std::string content;
-    char buffer[65536];
-    ssize_t count = 0;
-    while ((count = read(fd, buffer, sizeof buffer)) != 0) {
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            close(fd);
-            missing = false;
-            return false;
-        }
-        content.append(buffer, static_cast<size_t>(count));
-    }
-    close(fd);
+// A hex value whose line ends in a backslash goes on on the next line.
+bool OpensContinuation(std::string_view logical) {
+    const std::optional<TValueLine> value = SplitValueLine(logical);
+    return value && StartsWithIgnoringCase(value->Data, "hex") && value->Data.back() == '\\';
+}
 
-    std::string_view rest = content;
-    while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        std::string_view physical = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!physical.empty() && physical.back() == '\r') {
-            physical.remove_suffix(1);
-        }
-        if (!lines.empty() && ContinuesOnNextLine(lines.back())) {
-            (lines.back() += '\n') += physical;
+// A blank line or a section header ends a value even after a backslash: a hand-edited file must
+// not lose its next section to the value before it.
+bool CanContinue(std::string_view physical) {
+    return !Trim(physical).empty() && !SectionName(physical);
+}
+
+// One line of the file as it was read, with the continuation lines of a value.
+struct TLine {
+    // Its bytes without the final line end, continuation lines joined by '\n'.
+    std::string Text;
+    // What it says: continuations joined without their backslashes, blanks and line ends.
+    std::string Logical;
+};
+
+std::vector<TLine> SplitLines(std::string_view content) {
+    std::vector<TLine> lines;
+    bool continuing = false;
+    while (!content.empty()) {
+        const size_t end = content.find('\n');
+        const std::string_view physical = content.substr(0, end);
+        content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
+        if (continuing && CanContinue(physical)) {
+            // Built as the lines come, so a value continued over many lines costs no more than
+            // one long line.
+            TLine& line = lines.back();
+            (line.Text += '\n') += physical;
+            line.Logical.pop_back();
+            line.Logical += Trim(physical);
+            continuing = line.Logical.back() == '\\';
         } else {
-            lines.emplace_back(physical);
+            lines.push_back({std::string(physical), std::string(TrimRight(physical))});
+            continuing = OpensContinuation(lines.back().Logical);
         }
     }
-    return true;
+    return lines;
 }
 
 std::string ParentFolder(const std::string& path) {
@@ -357,18 +339,53 @@ std::string FormatValue(const std::string& name, const TStoredValue& value) {
     return line;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
+// The file a chain of links ends at, whether it exists or not: a settings file kept elsewhere
+// and linked in stays a link, and a link to a file not yet made makes it there.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            break;
         }
-        if (count <= 0) {
-            return false;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = readlink(path.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<size_t>(length) >= link.size()) {
+            break;
         }
-        bytes.remove_prefix(static_cast<size_t>(count));
+        link.resize(static_cast<size_t>(length));
+        path = link.front() == '/' ? link : ParentFolder(path) + "/" + link;
     }
-    return true;
+    return path;
+}
+
+constexpr std::string_view TemporarySuffix = ".XXXXXX";
+// No save takes this long, so an older temporary file is one a killed save left behind.
+constexpr time_t StaleAfterSeconds = 60;
+
+// Temporary files of earlier saves that were killed before their rename; a newer one may be a
+// save of another instance still under way.
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = ParentFolder(target);
+    const std::string prefix = target.substr(folder.size() + 1) + '.';
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr) {
+        return;
+    }
+    const time_t now = time(nullptr);
+    while (const dirent* entry = readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        const bool ours =
+            name.size() == prefix.size() + TemporarySuffix.size() - 1 && name.starts_with(prefix) &&
+            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+        struct stat info {};
+        if (ours && fstatat(dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
+            now - info.st_mtime > StaleAfterSeconds) {
+            unlinkat(dirfd(entries), entry->d_name, 0);
+        }
+    }
+    closedir(entries);
 }
 
 }  // namespace
@@ -399,10 +416,10 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
     if (FilePath.empty()) {
         return false;
     }
-    std::vector<std::string> lines;
-    bool missing = false;
-    // A file that exists but cannot be read is not replaced: its contents would be lost.
-    if (!ReadLines(FilePath, lines, missing) && !(create && missing)) {
+    // A file that exists but cannot be read is not replaced: its contents would be lost. A FIFO
+    // or a device in its place counts as such a file.
+    const TFileContents file = ReadRegularFile(FilePath, SettingsFileLimit);
+    if (file.Failure != TFileFailure::None && !(create && file.Failure == TFileFailure::Missing)) {
         return false;
     }
     if (create && !MakeFolders(ParentFolder(FilePath))) {
@@ -417,16 +434,15 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
     Entries.clear();
     bool inSection = false;
     bool found = false;
-    for (std::string& line : lines) {
+    for (TLine& line : SplitLines(file.Bytes)) {
         TEntry entry;
-        entry.Text = std::move(line);
-        if (const std::optional<std::string_view> name = SectionName(entry.Text)) {
+        entry.Text = std::move(line.Text);
+        if (const std::optional<std::string_view> name = SectionName(line.Logical)) {
             inSection = EqualsIgnoringCase(*name, Section);
             entry.OpensOurSection = inSection;
             found = found || inSection;
         } else if (inSection) {
-            const std::string logical = LogicalLine(entry.Text);
-            if (std::optional<TValueLine> value = SplitValueLine(logical)) {
+            if (std::optional<TValueLine> value = SplitValueLine(line.Logical)) {
                 entry.Value = ParseData(value->Data);
                 entry.ValueName = std::move(value->Name);
             }
@@ -491,10 +507,15 @@ void TRegFileStore::CloseKey() {
 
 std::string TRegFileStore::ComposeFile() const {
     std::string text;
+    // Every line read keeps its own end; lines of ours end as the file's first line does.
+    const bool windowsEnds = !Entries.empty() && Entries.front().Text.ends_with('\r');
     const auto addLine = [&text](std::string_view line) { (text += line) += '\n'; };
+    const auto addOwnLine = [&](std::string_view line) {
+        addLine(windowsEnds ? std::string(line) + '\r' : std::string(line));
+    };
     const auto addWritten = [&] {
         for (const auto& [name, value] : Written) {
-            addLine(FormatValue(name, value));
+            addOwnLine(FormatValue(name, value));
         }
     };
     bool placed = false;
@@ -515,32 +536,34 @@ std::string TRegFileStore::ComposeFile() const {
     }
     if (!placed) {
         if (Entries.empty()) {
-            addLine("REGEDIT4");
+            addOwnLine("REGEDIT4");
         }
         if (Entries.empty() || !Trim(Entries.back().Text).empty()) {
-            addLine("");
+            addOwnLine("");
         }
-        addLine("[" + Section + "]");
+        addOwnLine("[" + Section + "]");
         addWritten();
     }
     return text;
 }
 
 void TRegFileStore::Commit() const {
-    // A settings file kept elsewhere and linked in stays a link: the file it names is replaced.
-    std::string target = FilePath;
-    if (char* resolved = realpath(FilePath.c_str(), nullptr)) {
-        target = resolved;
-        std::free(resolved);
+    const std::string target = FollowLinks(FilePath);
+    // A file the player made read-only is left alone, as a read-only folder already is.
+    struct stat old {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
+        return;
     }
-    std::string temporary = target + ".XXXXXX";
+    RemoveStaleTemporaries(target);
+    std::string temporary = target;
+    temporary += TemporarySuffix;
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
         return;
     }
     // The new file keeps the permissions the player gave the old one.
-    struct stat old {};
-    bool ok = stat(target.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0;
+    bool ok = !exists || fchmod(fd, old.st_mode & 07777) == 0;
     ok = ok && WriteAll(fd, ComposeFile()) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temporary.c_str(), target.c_str()) != 0) {

@@ -26,8 +26,8 @@ class TRegFileStore : public ISettingsStore {
 
   private:
     struct TEntry {
-        // One line of the file without its line end; a value line with continuation lines
-        // keeps them, joined by '\n'.
+        // One line of the file as read, without its final '\n' but with any carriage return;
+        // a value line with continuation lines keeps them, joined by '\n'.
         std::string Text;
         bool OpensOurSection = false;
         // Set only for the value lines of the open key's section.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
@@ -302,21 +303,71 @@ TEST_F(RegFileStore, WronglyStoredValuesFailTheLoadWhileTheOthersAreRead) {
     }
 }
 
-TEST_F(RegFileStore, CrlfFileIsReadAndRewrittenWithLf) {
+TEST_F(RegFileStore, EveryLineKeepsItsOwnEndAndOursEndAsTheFilesDo) {
+    // A line ending in two carriage returns must not lose one at each save, or a line could turn
+    // into a section header and the one after it be dropped.
     WriteBytes(FilePath,
                "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Belnovia\\Quorvel]\r\n"
-               "\"Level\"=dword:00000002\r\n\"Bitmap path\"=\"/p\"\r\n");
+               "\"Level\"=dword:00000002\r\n\"Bitmap path\"=\"/p\"\r\r\n; mine\n");
     EXPECT_EQ(ReadOne("Level"), DwordValue(2));
     EXPECT_EQ(ReadOne("Bitmap path"), TextValue("/p"));
 
-    TRegFileStore store(FilePath);
-    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
-    store.WriteValue("Sound", DwordValue(1));
-    store.CloseKey();
-    EXPECT_EQ(ReadBytes(FilePath), NewFileHead +
-                                       "\"Sound\"=dword:00000001\n"
-                                       "\"Level\"=dword:00000002\n"
-                                       "\"Bitmap path\"=\"/p\"\n");
+    for (int save = 0; save < 2; ++save) {
+        TRegFileStore store(FilePath);
+        ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+        store.WriteValue("Sound", DwordValue(1));
+        store.CloseKey();
+        EXPECT_EQ(ReadBytes(FilePath),
+                  "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Belnovia\\Quorvel]\r\n"
+                  "\"Sound\"=dword:00000001\r\n"
+                  "\"Level\"=dword:00000002\r\n\"Bitmap path\"=\"/p\"\r\r\n; mine\n");
+    }
+}
+
+TEST_F(RegFileStore, AValueNeverContinuesOverABlankLineOrASectionHeader) {
+    struct TCase {
+        std::string Lines;
+        std::optional<TStoredValue> Blob;
+        std::optional<TStoredValue> Level;
+    };
+    const TCase cases[] = {
+        // The next section's "Level" is not ours, and its header stays where it is.
+        {"\"Blob\"=hex:01,\\\n[HKEY_CURRENT_USER\\Software\\Other]\n\"Level\"=dword:7\n",
+         TStoredValue{RegUnknown, ""}, std::nullopt},
+        {"\"Blob\"=hex:\\\n\n\"Level\"=dword:7\n", TStoredValue{RegUnknown, ""}, DwordValue(7)},
+        {"\"Blob\"=hex:01,\\\r\n\r\n\"Level\"=dword:7\r\n", TStoredValue{RegUnknown, ""},
+         DwordValue(7)},
+        {"\"Blob\"=hex:01,\\\n \t\n\"Level\"=dword:7\n", TStoredValue{RegUnknown, ""},
+         DwordValue(7)},
+        {"\"Blob\"=hex:01,\\", TStoredValue{RegUnknown, ""}, std::nullopt},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Lines);
+        const std::string before = NewFileHead + c.Lines;
+        WriteBytes(FilePath, before);
+        TRegFileStore store(FilePath);
+        ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+        EXPECT_EQ(store.ReadValue("Blob"), c.Blob);
+        EXPECT_EQ(store.ReadValue("Level"), c.Level);
+        store.WriteValue("Sound", DwordValue(1));
+        store.CloseKey();
+        // Every line read is written back as it was.
+        EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"Sound\"=dword:00000001\n" + c.Lines +
+                                           (c.Lines.ends_with('\n') ? "" : "\n"));
+    }
+}
+
+TEST_F(RegFileStore, AValueContinuedOverManyLinesIsReadWhole) {
+    // Twenty thousand continuation lines; read line by line anew each time, they took minutes.
+    std::string lines = "\"Blob\"=hex:";
+    std::string bytes;
+    for (int i = 0; i < 20000; ++i) {
+        lines += "  ab,\\\n";
+        bytes += '\xab';
+    }
+    WriteBytes(FilePath, NewFileHead + lines + "  cd\n\"Level\"=dword:3\n");
+    EXPECT_EQ(ReadOne("Blob"), (TStoredValue{RegBinary, bytes + '\xcd'}));
+    EXPECT_EQ(ReadOne("Level"), DwordValue(3));
 }
 
 TEST_F(RegFileStore, OpeningWithoutWritingLeavesTheFileAsItWas) {
@@ -480,6 +531,74 @@ TEST_F(RegFileStore, AFileThatCannotBeReadIsNotReplaced) {
     TRegFileStore store(FilePath);
     EXPECT_FALSE(store.OpenKey(SettingsKey, true));
     EXPECT_TRUE(fs::is_directory(FilePath));
+}
+
+TEST_F(RegFileStore, ASpecialOrHugeFileIsUnreadableAndNeverWaitedOn) {
+    // A FIFO would hold the open until someone wrote to it; a device could be read for ever.
+    ASSERT_EQ(mkfifo(FilePath.c_str(), 0600), 0);
+    const std::string zero = Folder + "/zero.reg";
+    fs::create_symlink("/dev/zero", zero);
+    const std::string huge = Folder + "/huge.reg";
+    WriteBytes(huge, NewFileHead);
+    fs::resize_file(huge, 64 << 20);
+    for (const std::string& path : {FilePath, zero, huge}) {
+        SCOPED_TRACE(path);
+        TRegFileStore store(path);
+        EXPECT_FALSE(store.OpenKey(SettingsKey, false));
+        EXPECT_FALSE(store.OpenKey(SettingsKey, true));
+        EXPECT_NO_THROW(SaveSettings(TSettings{}, store));
+    }
+    EXPECT_EQ(fs::status(FilePath).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(zero));
+    EXPECT_EQ(fs::file_size(huge), size_t{64} << 20);
+}
+
+TEST_F(RegFileStore, AReadOnlyFileIsLeftAsItIs) {
+    const std::string original = NewFileHead + "\"Level\"=dword:00000001\n";
+    WriteBytes(FilePath, original);
+    chmod(FilePath.c_str(), 0444);
+    TSettings settings;
+    settings.Level = 2;
+    TRegFileStore store(FilePath);
+    EXPECT_NO_THROW(SaveSettings(settings, store));
+    EXPECT_EQ(ReadBytes(FilePath), original);
+    EXPECT_EQ(ModeOf(FilePath), 0444u);
+    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
+}
+
+TEST_F(RegFileStore, ALinkToAFileNotYetMadeMakesItThere) {
+    fs::create_directory(Folder + "/dotfiles");
+    const std::string target = Folder + "/dotfiles/Quorvel.reg";
+    // A relative link, as a player's dotfiles usually have, to a file the first save makes.
+    fs::create_symlink("dotfiles/Quorvel.reg", FilePath);
+    TRegFileStore store(FilePath);
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    store.WriteValue("Level", DwordValue(2));
+    store.CloseKey();
+    EXPECT_TRUE(fs::is_symlink(FilePath));
+    EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
+}
+
+TEST_F(RegFileStore, TemporaryFilesOfKilledSavesGoAtTheNextSave) {
+    const auto touch = [](const std::string& path, std::chrono::minutes age) {
+        WriteBytes(path, "partial");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+    };
+    using std::chrono::minutes;
+    // Left by saves killed a while ago: ours, and go.
+    touch(FilePath + ".a1B2c3", minutes(5));
+    touch(FilePath + ".ZZZZZZ", minutes(60));
+    // A save of another instance under way, names of other files, and a link: all stay.
+    touch(FilePath + ".Fresh1", minutes(0));
+    touch(FilePath + ".toolong1", minutes(5));
+    touch(FilePath + ".bak", minutes(5));
+    touch(Folder + "/Other.reg.a1B2c3", minutes(5));
+    fs::create_symlink(Folder + "/Other.reg.a1B2c3", FilePath + ".link01");
+    WriteOne("Level", DwordValue(2));
+    EXPECT_EQ(NamesIn(Folder),
+              (std::vector<std::string>{"Other.reg.a1B2c3", "Quorvel.reg", "Quorvel.reg.Fresh1",
+                                        "Quorvel.reg.bak", "Quorvel.reg.link01",
+                                        "Quorvel.reg.toolong1"}));
 }
 
 TEST_F(RegFileStore, AFailedCommitIsSilentAndLeavesNoTemporaryFile) {
