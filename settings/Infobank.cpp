@@ -1,6 +1,8 @@
 // Infobank.cpp: loading and saving the player's settings and best records.
 #include "settings/Infobank.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <variant>
@@ -95,6 +97,37 @@ TStoredValue DwordValue(int32_t number) {
     return value;
 }
 
+// Each fixed level's holder and time, which go together.
+const std::pair<std::string TSettings::*, int32_t TSettings::*> RecordFields[] = {
+    {&TSettings::BasicRecorder, &TSettings::BasicRecordTime},
+    {&TSettings::MiddleRecorder, &TSettings::MiddleRecordTime},
+    {&TSettings::AdvanceRecorder, &TSettings::AdvanceRecordTime},
+};
+
+const char* StoredNameOf(const TField& field) {
+    return std::find_if(std::begin(Layout), std::end(Layout),
+                        [&](const TLayoutRow& row) { return row.Field == field; })
+        ->Name;
+}
+
+// Another instance of the game may have stored a better time since this one loaded the
+// settings; writing back the record this one holds would lose it.
+void KeepBetterStoredRecords(TSettings& settings, ISettingsStore& store) {
+    for (const auto& [holder, time] : RecordFields) {
+        const char* holderName = StoredNameOf(holder);
+        const char* timeName = StoredNameOf(time);
+        const std::optional<TStoredValue> storedHolder = store.ReadValue(holderName);
+        const std::optional<TStoredValue> storedTime = store.ReadValue(timeName);
+        std::string name;
+        int32_t seconds = 0;
+        if (storedHolder && storedTime && !ReadText(*storedHolder, holderName, name) &&
+            !ReadNumber(*storedTime, timeName, seconds) && seconds < settings.*time) {
+            settings.*holder = std::move(name);
+            settings.*time = seconds;
+        }
+    }
+}
+
 }  // namespace
 
 void LoadSettings(TSettings& settings, ISettingsStore& store) {
@@ -140,11 +173,13 @@ void LoadSettings(TSettings& settings, ISettingsStore& store) {
     }
 }
 
-void SaveSettings(const TSettings& settings, ISettingsStore& store) {
+void SaveSettings(const TSettings& ours, ISettingsStore& store) {
     if (!store.OpenKey(SettingsKey, true)) {
         return;
     }
     TOpenKey openKey(store);
+    TSettings settings = ours;
+    KeepBetterStoredRecords(settings, store);
     for (const TLayoutRow& row : Layout) {
         const TStoredValue value = std::visit(
             TOverloaded{

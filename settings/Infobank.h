@@ -41,5 +41,7 @@ class ERegistryError : public std::runtime_error {
 // default while the others are still read; the first such error is thrown at the end.
 void LoadSettings(TSettings& settings, ISettingsStore& store);
 
-// Writes all fourteen values in their stored order; silent when the key cannot be opened.
+// Writes all fourteen values in their stored order; silent when the key cannot be opened. A best
+// time the store holds that is better than the one given, stored meanwhile by another instance
+// of the game, is written back with its holder instead.
 void SaveSettings(const TSettings& settings, ISettingsStore& store);

@@ -376,6 +376,52 @@ TEST(SaveSettings, UnopenableKeyIsSilent) {
     EXPECT_EQ(store.CloseCount, 0);
 }
 
+TEST(SaveSettings, ABetterRecordStoredMeanwhileByAnotherInstanceIsKept) {
+    struct TCase {
+        const char* Why;
+        TStoredValue StoredName, StoredTime;
+        std::string SavedName;
+        int32_t SavedTime;
+    };
+    // This instance holds Ann with 100 s at every level.
+    const TCase cases[] = {
+        {"stored faster", TextValue("Bo"), DwordValue(99), "Bo", 99},
+        {"stored as fast", TextValue("Bo"), DwordValue(100), "Ann", 100},
+        {"stored slower", TextValue("Bo"), DwordValue(101), "Ann", 100},
+        {"stored time of a wrong type", TextValue("Bo"), TextValue("1"), "Ann", 100},
+        {"stored name of a wrong type", DwordValue(1), DwordValue(99), "Ann", 100},
+    };
+    const std::pair<std::string, std::string> levels[] = {
+        {"Basic recorder", "Basic record time"},
+        {"Middle recorder", "Middle record time"},
+        {"Advance recorder", "Advance record time"},
+    };
+    for (const TCase& c : cases) {
+        for (const auto& [nameValue, timeValue] : levels) {
+            SCOPED_TRACE(std::string(c.Why) + " at " + nameValue);
+            TFakeSettingsStore store;
+            TSettings ours;
+            ours.BasicRecorder = ours.MiddleRecorder = ours.AdvanceRecorder = "Ann";
+            ours.BasicRecordTime = ours.MiddleRecordTime = ours.AdvanceRecordTime = 100;
+            ours.Level = 2;
+            store.Put(nameValue, c.StoredName);
+            store.Put(timeValue, c.StoredTime);
+            store.Put("Level", DwordValue(1));
+            SaveSettings(ours, store);
+            EXPECT_EQ(store.Get(nameValue), TextValue(c.SavedName));
+            EXPECT_EQ(store.Get(timeValue), DwordValue(c.SavedTime));
+            // Everything else is this instance's.
+            EXPECT_EQ(store.Get("Level"), DwordValue(2));
+            for (const auto& [otherName, otherTime] : levels) {
+                if (otherName != nameValue) {
+                    EXPECT_EQ(store.Get(otherName), TextValue("Ann"));
+                    EXPECT_EQ(store.Get(otherTime), DwordValue(100));
+                }
+            }
+        }
+    }
+}
+
 TEST(SaveSettings, WhatIsSavedLoadsBackUnchanged) {
     TFakeSettingsStore store;
     TSettings saved = AllStoredSettings();
