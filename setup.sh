@@ -11,6 +11,7 @@ PACKAGES="
   fonts-arphic-uming fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils twm imagemagick clang-format
+  clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
 "
 

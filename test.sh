@@ -1,13 +1,13 @@
 #!/bin/sh
 # Installs what is missing, checks the formatting of the C++ sources, builds Zellipo and runs
-# every test headless: the core alone without Qt, the whole program with warnings as errors,
-# and once more under ASan and UBSan.
+# every test headless: the core alone without Qt (with GCC, and with clang for the fuzz targets),
+# the whole program with warnings as errors, and once more under ASan and UBSan.
 set -eu
 cd "$(dirname "$0")"
 ./setup.sh
 
 # The formatting is checked first: it fails in seconds, before anything is built.
-find about app audio engine pictures settings tests tools -name '*.cpp' -o -name '*.h' |
+find about app audio engine files pictures settings tests tools -name '*.cpp' -o -name '*.h' |
   xargs clang-format --dry-run --Werror
 
 export SDL_AUDIODRIVER=dummy
@@ -25,5 +25,7 @@ run() {
 }
 
 run build-core -DWITH_GUI=OFF
+# The core once more with clang, which also builds the fuzz targets and replays their corpora.
+run build-fuzz -DWITH_GUI=OFF -DCMAKE_CXX_COMPILER=clang++
 run build
 run build-sanitize -DZELLIPO_SANITIZE=ON

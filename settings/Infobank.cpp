@@ -45,6 +45,9 @@ template <class... TVisitors>
 struct TOverloaded : TVisitors... {
     using TVisitors::operator()...;
 };
+// Spelt out for compilers that do not yet deduce an aggregate's arguments.
+template <class... TVisitors>
+TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
 
 // Closes the key however the reading or writing ends, errors included.
 class TOpenKey {
