@@ -5,27 +5,43 @@
 #include <QFile>
 #include <QImageReader>
 
+#include "files/RegularFile.h"
 #include "pictures/Dib.h"
+#include "pictures/PixelData.h"
 
 namespace {
 
-QImage ReadBitmap(QImageReader& reader, const QString& missing) {
+const char* const InvalidBitmap = "Bitmap image is not valid";
+
+QImage DecodeBitmap(QByteArray bytes) {
+    // The decoder would leave pixels the file does not give as whatever its memory held.
+    if (!HasAllPixels(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
+        throw EPictureError(InvalidBitmap);
+    }
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(false);
     const QImage image = reader.read();
     if (image.isNull() || image.width() == 0 || image.height() == 0) {
-        const QString reason = reader.error() == QImageReader::FileNotFoundError
-                                   ? missing
-                                   : QStringLiteral("Bitmap image is not valid");
-        throw EPictureError(reason.toStdString());
+        throw EPictureError(InvalidBitmap);
     }
     return image;
 }
 
 }  // namespace
 
+size_t PictureFileLimit() {
+    const int megabytes = QImageReader::allocationLimit();
+    return static_cast<size_t>(megabytes > 0 ? megabytes : 256) << 20;
+}
+
 QImage LoadWindowsBitmap(const QString& path) {
-    QImageReader reader(path, "bmp");
-    return ReadBitmap(reader, QStringLiteral("Cannot open file \"%1\"").arg(path));
+    // A FIFO or a device named as a picture is refused rather than waited on.
+    TFileContents file = ReadRegularFile(QFile::encodeName(path).toStdString(), PictureFileLimit());
+    if (file.Failure != TFileFailure::None) {
+        throw EPictureError(QStringLiteral("Cannot open file \"%1\"").arg(path).toStdString());
+    }
+    return DecodeBitmap(QByteArray::fromStdString(file.Bytes));
 }
 
 QString SampleResourcePath(int32_t id) {
@@ -34,14 +50,10 @@ QString SampleResourcePath(int32_t id) {
 
 QImage LoadSampleBitmap(int32_t id) {
     QFile resource(SampleResourcePath(id));
-    const QString missing = QStringLiteral("Bitmap resource %1 not found").arg(id);
     if (!resource.open(QIODevice::ReadOnly)) {
-        throw EPictureError(missing.toStdString());
+        throw EPictureError(QStringLiteral("Bitmap resource %1 not found").arg(id).toStdString());
     }
     const QByteArray dib = resource.readAll();
-    QByteArray file = QByteArray::fromStdString(
-        BitmapFileOfDib(std::string_view(dib.constData(), static_cast<size_t>(dib.size()))));
-    QBuffer buffer(&file);
-    QImageReader reader(&buffer, "bmp");
-    return ReadBitmap(reader, missing);
+    return DecodeBitmap(QByteArray::fromStdString(
+        BitmapFileOfDib(std::string_view(dib.constData(), static_cast<size_t>(dib.size())))));
 }

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 
@@ -11,8 +12,12 @@ class EPictureError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Throws EPictureError with the loader's text when the file is missing, unreadable, not a
-// bitmap, or a bitmap without pixels.
+// A file larger than the largest picture the reader would make cannot be a picture it shows.
+size_t PictureFileLimit();
+
+// Throws EPictureError with the loader's text when the file is missing, unreadable, no regular
+// file, larger than any picture the reader makes, not a bitmap, a bitmap without pixels, or one
+// whose pixels the file does not all give.
 QImage LoadWindowsBitmap(const QString& path);
 
 // The sample pictures are the bitmap resources 300 to 304.

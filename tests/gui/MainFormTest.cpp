@@ -1,4 +1,5 @@
 // MainFormTest.cpp: the main window's start, end, level and number commands and board drawing.
+#include <sys/stat.h>
 #include <QtTest>
 
 #include "FormFixture.h"
@@ -287,6 +288,46 @@ class TMainFormTest : public QObject {
         TMainForm form(Seams());
         QCOMPARE(boxes.Texts.size(), 1);
         QCOMPARE(Settings.BitmapFileName, std::string());
+    }
+
+    void StartupPictureThatIsNoWholeBitmapFileIsALoadFailure() {
+        QTemporaryDir folder;
+        const auto path = [&](const char* name) {
+            return folder.filePath(QString::fromLatin1(name));
+        };
+        // An 8-bit picture, as the default one is, cut in its last row.
+        QImage picture(64, 48, QImage::Format_Indexed8);
+        picture.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
+        picture.fill(1);
+        QVERIFY(picture.save(path("whole.bmp"), "BMP"));
+        QFile whole(path("whole.bmp"));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        QFile cut(path("cut.bmp"));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(bytes.left(bytes.size() - 10));
+        cut.close();
+        // A FIFO would hold the start for good; a device would be read without end.
+        QCOMPARE(mkfifo(QFile::encodeName(path("fifo.bmp")).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.bmp")));
+        const struct {
+            const char* Name;
+            QString Text;
+        } cases[] = {
+            {"cut.bmp", QStringLiteral("Bitmap image is not valid")},
+            {"fifo.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("fifo.bmp"))},
+            {"zero.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("zero.bmp"))},
+        };
+        for (const auto& c : cases) {
+            World = std::make_unique<TFormFixture>();
+            World->Store.Put("Bitmap file name",
+                             TextValue(QFile::encodeName(path(c.Name)).toStdString()));
+            TMessageBoxCatcher boxes;
+            TMainForm form(Seams());
+            QCOMPARE(boxes.Texts, QStringList{c.Text});
+            QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
+            QCOMPARE(Settings.BitmapFileName, std::string());
+        }
     }
 };
 
