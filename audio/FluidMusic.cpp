@@ -2,7 +2,6 @@
 #include "audio/FluidMusic.h"
 
 #include <SDL_mixer.h>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QString>
@@ -13,6 +12,7 @@
 #include "audio/MidiFile.h"
 #include "audio/SdlAudio.h"
 #include "audio/SoundfontLoading.h"
+#include "files/RegularFile.h"
 
 namespace {
 
@@ -50,15 +50,16 @@ TFluidMusicDevice::~TFluidMusicDevice() {
 
 uint32_t TFluidMusicDevice::Open(const std::string& path) {
     Close();
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw EMediaError("Cannot open file \"" + path + "\": " + file.errorString().toStdString());
+    // Players put music of their own here: a FIFO, a device or a huge file is refused at once.
+    const TFileContents file = ReadRegularFile(path, MusicFileLimit);
+    if (file.Failure != TFileFailure::None) {
+        throw EMediaError("Cannot open file \"" + path + "\": " + file.Why);
     }
-    const QByteArray bytes = file.readAll();
+    const std::string& bytes = file.Bytes;
     TMidiPiece piece;
     try {
         // FluidSynth would take a broken file and only play silence.
-        piece = ReadMidiPiece(std::string_view(bytes.constData(), bytes.size()));
+        piece = ReadMidiPiece(bytes);
     } catch (const EMidiError& error) {
         throw EMediaError("\"" + path + "\" is not a playable MIDI file: " + error.what());
     }
@@ -70,7 +71,7 @@ uint32_t TFluidMusicDevice::Open(const std::string& path) {
         CreateSynth();
     }
     LoadInstruments(piece.Instruments);
-    Piece = bytes.toStdString();
+    Piece = bytes;
     return piece.LengthMs;
 }
 

@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+
+#include "files/RegularFile.h"
 
 namespace {
 
@@ -60,23 +61,30 @@ const std::string& TSdlAudio::Failure() {
 }
 
 void TSdlSoundEffects::PlayWave(const std::string& fileName) {
-    // The current folder first, as a bare name is looked for; then beside the program, where the
-    // game's own effects lie.
-    QString path = QString::fromStdString(fileName);
-    if (!QFileInfo::exists(path)) {
-        path = QDir(QCoreApplication::applicationDirPath()).filePath(path);
-    }
-    if (!QFileInfo::exists(path)) {
-        QApplication::beep();
-        return;
-    }
-    if (!Audio.Failure().empty()) {
-        return;
-    }
-    const std::string key = QFile::encodeName(path).toStdString();
-    auto chunk = Chunks.find(key);
+    auto chunk = Chunks.find(fileName);
     if (chunk == Chunks.end()) {
-        chunk = Chunks.emplace(key, Mix_LoadWAV(key.c_str())).first;
+        // The current folder first, as a bare name is looked for; then beside the program, where
+        // the game's own effects lie. A FIFO or a device in a file's place counts as no file.
+        TFileContents wave = ReadRegularFile(fileName, SoundFileLimit);
+        if (wave.Failure == TFileFailure::Missing) {
+            wave = ReadRegularFile(
+                QFile::encodeName(QDir(QCoreApplication::applicationDirPath())
+                                      .filePath(QFile::decodeName(fileName.c_str())))
+                    .toStdString(),
+                SoundFileLimit);
+        }
+        // A file that is not there yet may be put there while the game runs.
+        if (wave.Failure != TFileFailure::None) {
+            QApplication::beep();
+            return;
+        }
+        if (!Audio.Failure().empty()) {
+            return;
+        }
+        // Decoded from memory: the file has been read whole, and once.
+        SDL_RWops* bytes =
+            SDL_RWFromConstMem(wave.Bytes.data(), static_cast<int>(wave.Bytes.size()));
+        chunk = Chunks.emplace(fileName, Mix_LoadWAV_RW(bytes, 1)).first;
     }
     if (!chunk->second) {
         QApplication::beep();

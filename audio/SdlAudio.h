@@ -43,6 +43,6 @@ class TSdlSoundEffects : public ISoundEffects {
     };
 
     TSdlAudio& Audio;
-    // Loaded once per file found; an unplayable file is kept as empty.
+    // Loaded once per name whose file was found; an unplayable file is kept as empty.
     std::map<std::string, std::unique_ptr<Mix_Chunk, TFreeChunk>> Chunks;
 };

@@ -47,7 +47,7 @@ qt_add_resources(gui assets PREFIX / BASE ${ASSET_DIR} FILES ${IMAGE_ASSET_PATHS
 
 # The sound output and the module the game loads it from, beside the executable.
 add_library(audio_output STATIC ${AUDIO_OUTPUT_SOURCES})
-target_link_libraries(audio_output PUBLIC core Qt6::Widgets PkgConfig::SDL2MIXER PkgConfig::FLUIDSYNTH)
+target_link_libraries(audio_output PUBLIC core platform Qt6::Widgets PkgConfig::SDL2MIXER PkgConfig::FLUIDSYNTH)
 add_library(zellipo_audio MODULE ${AUDIO_MODULE_SOURCES})
 target_link_libraries(zellipo_audio PRIVATE audio_output)
 # Only the entry point is the module's own; the libraries linked in stay hidden inside it.

@@ -1,6 +1,7 @@
 // SdlAudioTest.cpp: the real sound output on SDL's silent dummy driver: the generated files load,
 // an effect cuts off the one before, and the music opens, plays, stops and resumes; and the game's
 // side of it when the sound module is missing.
+#include <sys/stat.h>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -79,10 +80,19 @@ class TSdlAudioTest : public QObject {
             effects.PlayWave("error.wav");
             QCOMPARE(Mix_Playing(-1), 1);
             QVERIFY(Audible());
-            // A missing file sounds the desktop's alert instead, never the mixer.
+            // A missing file sounds the desktop's alert instead, never the mixer; so does a FIFO,
+            // which would hold the game for good, or a device that never ends.
             Mix_HaltChannel(-1);
-            effects.PlayWave("missing.wav");
-            QCOMPARE(Mix_Playing(-1), 0);
+            QTemporaryDir odd;
+            QCOMPARE(mkfifo(QFile::encodeName(odd.filePath(QStringLiteral("fifo.wav"))), 0600), 0);
+            QVERIFY(
+                QFile::link(QStringLiteral("/dev/zero"), odd.filePath(QStringLiteral("zero.wav"))));
+            for (const QString& name :
+                 {QStringLiteral("missing.wav"), odd.filePath(QStringLiteral("fifo.wav")),
+                  odd.filePath(QStringLiteral("zero.wav"))}) {
+                effects.PlayWave(QFile::encodeName(name).toStdString());
+                QCOMPARE(Mix_Playing(-1), 0);
+            }
         }
         QDir::setCurrent(before);
     }
@@ -121,6 +131,10 @@ class TSdlAudioTest : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not a MIDI file at all");
         file.close();
+        const QString fifo = dir.filePath(QStringLiteral("fifo.mid"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
+        const QString zero = dir.filePath(QStringLiteral("zero.mid"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
         TFluidMusicDevice device(*Audio);
         const struct {
             QString Path;
@@ -132,6 +146,9 @@ class TSdlAudioTest : public QObject {
             {dir.filePath(QStringLiteral("none.mid")),
              QStringLiteral("Cannot open file \"%1\": No such file or directory")
                  .arg(dir.filePath(QStringLiteral("none.mid")))},
+            // Players put music of their own here: nothing in its place may hold the game.
+            {fifo, QStringLiteral("Cannot open file \"%1\": not a regular file").arg(fifo)},
+            {zero, QStringLiteral("Cannot open file \"%1\": not a regular file").arg(zero)},
         };
         for (const auto& c : cases) {
             try {
