@@ -30,8 +30,14 @@ class IVolumeList {
 inline constexpr char DiscLabel[] = "Pellawinto";
 inline constexpr char PictureFolderName[] = "Image2";
 inline constexpr char PictureFileExtension[] = ".bmp";
-// Edit and play hands the editor a copy under this name, replaced by the next edit.
-inline constexpr char TemporaryPictureName[] = "$ECBMP$.tmp";
+// Edit and play hands the editor a copy under a name made from this pattern, the Xs replaced so
+// that every copy has a name of its own; the copy goes at the next edit.
+inline constexpr char TemporaryPicturePattern[] = "$ECBMP$.XXXXXX.tmp";
+inline constexpr size_t TemporaryPictureSuffixLength = 4;
+
+// The picture folder holds at most a hundred pictures; the entries of a folder or the disc's root
+// are read only this far.
+inline constexpr size_t DiscEntryLimit = 1000;
 
 // Longer volume labels and file-system names are not reported, so such a volume is never the disc.
 constexpr size_t VolumeNameLimit = 31;

@@ -1,4 +1,5 @@
-// EditorLauncher.cpp: starts the picture editor with posix_spawn and waits for it with waitpid.
+// EditorLauncher.cpp: starts the picture editor with posix_spawn and looks for its end with
+// waitpid.
 #include "pictures/EditorLauncher.h"
 
 #include <signal.h>
@@ -36,12 +37,17 @@ bool TEditorLauncher::Start(const std::string& file) {
     return true;
 }
 
-void TEditorLauncher::WaitForEnd() {
+bool TEditorLauncher::HasEnded() {
     if (Child == 0) {
-        return;
+        return true;
     }
     int status = 0;
-    while (waitpid(Child, &status, 0) < 0 && errno == EINTR) {
+    pid_t ended = 0;
+    while ((ended = waitpid(Child, &status, WNOHANG)) < 0 && errno == EINTR) {
+    }
+    if (ended == 0) {
+        return false;
     }
     Child = 0;
+    return true;
 }

@@ -9,8 +9,9 @@ class IEditorLauncher {
     virtual ~IEditorLauncher() = default;
     // Starts the editor with the file as its one argument; false when it cannot be started.
     virtual bool Start(const std::string& file) = 0;
-    // Returns when the editor started last has ended.
-    virtual void WaitForEnd() = 0;
+    // Whether the editor started last has ended, without waiting for it: the game goes on
+    // handling its events, signals among them, while the editor runs.
+    virtual bool HasEnded() = 0;
 };
 
 // An editor that opens BMP files and whose process lives until the picture is closed; one that
@@ -27,7 +28,7 @@ class TEditorLauncher : public IEditorLauncher {
   public:
     explicit TEditorLauncher(std::string program = EditorProgram);
     bool Start(const std::string& file) override;
-    void WaitForEnd() override;
+    bool HasEnded() override;
 
   private:
     std::string Program;

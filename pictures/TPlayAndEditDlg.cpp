@@ -2,9 +2,14 @@
 // thumbnail grid, and play, exit and edit and play.
 #include "pictures/TPlayAndEditDlg.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QCollator>
 #include <QDir>
+#include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -15,6 +20,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <utility>
@@ -22,11 +30,15 @@
 
 #include "app/ErrorBox.h"
 #include "app/FormLook.h"
+#include "files/RegularFile.h"
 #include "pictures/BitmapFile.h"
 
 namespace {
 
 const QColor Navy(0, 0, 128);
+// How often the launcher looks whether the editor has ended: soon enough after it for the
+// player, seldom enough to cost nothing.
+constexpr int EditorPollInterval = 100;
 const QColor PaleYellow(255, 255, 128);
 
 // Names on the disc are bytes as the file system has them.
@@ -38,13 +50,16 @@ std::string ToBytes(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
 
-// Every entry, hidden and system ones and folders too: the pattern alone decides.
+// Every entry, hidden and system ones and folders too: the pattern alone decides. Links are left
+// out, as they may lead off the disc. A folder of far more entries than pictures the launcher
+// shows is read only so far, so it cannot hold up the start.
 std::vector<std::string> EntryNames(const QString& folder) {
     std::vector<std::string> names;
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QString& entry : entries) {
-        names.push_back(ToBytes(entry));
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
+                                     QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    while (entries.hasNext() && names.size() < DiscEntryLimit) {
+        entries.next();
+        names.push_back(ToBytes(entries.fileName()));
     }
     return names;
 }
@@ -65,42 +80,55 @@ QRect ToQRect(const TCellRect& cell) {
     return QRect(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top);
 }
 
-// The per-user data folder, private to the player, instead of a folder all users share.
-QString TemporaryPicturePath() {
+// The per-user data folder, private to the player, instead of a folder all users share. One
+// that is there already is made private too, and one that is not the player's own is not used.
+std::string PrivateFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir dir(folder);
-    if (!dir.exists()) {
-        if (!QDir().mkpath(QFileInfo(folder).path()) ||
-            !QDir().mkdir(
-                folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-            throw std::runtime_error(
-                QStringLiteral("Cannot create folder \"%1\"").arg(folder).toStdString());
-        }
+    const std::string path = ToBytes(folder);
+    const std::runtime_error refused(
+        QStringLiteral("Cannot create folder \"%1\"").arg(folder).toStdString());
+    if (!QDir().mkpath(QFileInfo(folder).path())) {
+        throw refused;
     }
-    return dir.filePath(QString::fromLatin1(TemporaryPictureName));
+    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+        throw refused;
+    }
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid() ||
+        ((info.st_mode & 077) != 0 && chmod(path.c_str(), 0700) != 0)) {
+        throw refused;
+    }
+    return path;
 }
 
-// A plain copy of the bytes: the copy must be writable for the editor even when the disc's file
-// is read-only, so the file's permissions are not carried over.
-void CopyPicture(const QString& source, const QString& target) {
-    QFile from(source);
-    if (!from.open(QIODevice::ReadOnly)) {
+// A copy of the picture's bytes under a new name of this launcher's own, so no other instance
+// and no link put in its place can meet it. The copy is the player's to edit, whatever the disc
+// file's permissions.
+QString CopyPicture(const QString& source) {
+    const TFileContents picture = ReadRegularFile(ToBytes(source), PictureFileLimit());
+    if (picture.Failure != TFileFailure::None) {
         throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
-                                     .arg(source, from.errorString())
+                                     .arg(source, QString::fromLocal8Bit(picture.Why.c_str()))
                                      .toStdString());
     }
-    QFile to(target);
-    if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
-                                     .arg(target, to.errorString())
-                                     .toStdString());
+    std::string target = PrivateFolder() + "/" + TemporaryPicturePattern;
+    const int fd = mkstemps(target.data(), static_cast<int>(TemporaryPictureSuffixLength));
+    if (fd < 0) {
+        throw std::runtime_error(
+            QStringLiteral("Cannot create file \"%1\". %2")
+                .arg(FromBytes(target), QString::fromLocal8Bit(strerror(errno)))
+                .toStdString());
     }
-    const QByteArray bytes = from.readAll();
-    if (to.write(bytes) != bytes.size() || !to.flush()) {
-        throw std::runtime_error(QStringLiteral("Cannot write file \"%1\". %2")
-                                     .arg(target, to.errorString())
-                                     .toStdString());
+    const bool written = WriteAll(fd, picture.Bytes);
+    const int error = errno;
+    if (close(fd) != 0 || !written) {
+        unlink(target.c_str());
+        throw std::runtime_error(
+            QStringLiteral("Cannot write file \"%1\". %2")
+                .arg(FromBytes(target), QString::fromLocal8Bit(strerror(error)))
+                .toStdString());
     }
+    return FromBytes(target);
 }
 
 // The windows that were showing and how, so they can be put back as they were.
@@ -133,6 +161,10 @@ TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, 
     SetUpLook();
     WireEvents();
     Guarded([this] { FormCreate(this); });
+}
+
+TPlayAndEditDlg::~TPlayAndEditDlg() {
+    RemoveEditedCopy();
 }
 
 bool TPlayAndEditDlg::HasPictures() const {
@@ -348,19 +380,45 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
         return;
     }
     const QString source = PictureFiles[SelectedIndex];
-    const QString temporary = TemporaryPicturePath();
-    QFile::remove(temporary);
-    CopyPicture(source, temporary);
+    // The copy of the edit before has been played by now; only the new one is kept.
+    RemoveEditedCopy();
+    EditedCopy = CopyPicture(source);
     // The file's name goes to the editor as its one argument, never through a shell.
-    if (!Editor.Start(ToBytes(temporary))) {
+    if (!Editor.Start(ToBytes(EditedCopy))) {
         return;
     }
-    // Only the editor can be used until it ends; the wait handles no events of the game.
+    // Only the editor can be used until it ends, but the game still handles its events: a
+    // signal that ends the game closes the launcher, which ends the wait too.
     const TWindowStates shown = MinimizeApplication();
     setEnabled(false);
-    Editor.WaitForEnd();
+    bool closed = false;
+    if (!Editor.HasEnded()) {
+        QEventLoop wait;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &wait, [&] {
+            if (Editor.HasEnded()) {
+                wait.quit();
+            }
+        });
+        connect(this, &QDialog::finished, &wait, [&] {
+            closed = true;
+            wait.quit();
+        });
+        poll.start(EditorPollInterval);
+        wait.exec();
+    }
     setEnabled(true);
     RestoreApplication(shown);
-    SelectedPicture = temporary;
+    if (closed) {
+        return;
+    }
+    SelectedPicture = EditedCopy;
     done(PlayResult);
+}
+
+void TPlayAndEditDlg::RemoveEditedCopy() {
+    if (!EditedCopy.isEmpty()) {
+        QFile::remove(EditedCopy);
+        EditedCopy.clear();
+    }
 }

@@ -26,6 +26,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     // Searches the volumes for the picture disc and lists its pictures; the launcher stays
     // hidden until it is shown modally.
     TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent = nullptr);
+    ~TPlayAndEditDlg() override;
 
     // The disc was found and holds at least one picture.
     bool HasPictures() const;
@@ -57,6 +58,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     void QueueBuild();
     void BuildThumbnails();
     void InvalidateCell(int32_t index);
+    void RemoveEditedCopy();
 
     friend struct TLauncherProbe;
 
@@ -75,4 +77,6 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     std::array<TBounds, 4> DesignBounds{};
     int32_t DesignClientWidth = 0;
     bool BuildQueued = false;
+    // The copy that edit and play made last, or empty.
+    QString EditedCopy;
 };

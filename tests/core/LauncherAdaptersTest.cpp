@@ -2,11 +2,13 @@
 // and the editor started without a shell and waited for.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "pictures/EditorLauncher.h"
 #include "pictures/MountVolumes.h"
@@ -121,18 +123,27 @@ TEST(MountVolumes, ThisSystemsTableReadsWithoutFailing) {
     EXPECT_FALSE(list.Volumes().empty());
 }
 
-TEST(EditorLauncher, FileNameReachesTheEditorAsOneArgumentUntouched) {
+TEST(EditorLauncher, FileNameReachesTheEditorAsOneArgumentUntouchedAndItsEndIsSeen) {
     TScratchFolder scratch;
-    // The editor stands in as a script that takes its time and then writes what it was given.
+    // The editor stands in as a script that edits only once the test lets it, then writes what
+    // it was given.
+    const fs::path go = scratch.Path / "go";
+    ASSERT_EQ(mkfifo(go.c_str(), 0600), 0);
     const fs::path editor = scratch.Path / "editor";
-    WriteText(editor, "#!/bin/sh\nsleep 0.3\nprintf '%s|%s' \"$#\" \"$1\" > \"$1\"\n");
+    WriteText(editor, "#!/bin/sh\nread line < '" + go.string() +
+                          "'\nprintf '%s|%s' \"$#\" \"$1\" > \"$1\"\n");
     fs::permissions(editor, fs::perms::owner_all);
     // A shell would split, expand or choke on this name.
     const std::string file = (scratch.Path / "a b;$HOME'*.tmp").string();
 
     TEditorLauncher launcher(editor.string());
     ASSERT_TRUE(launcher.Start(file));
-    launcher.WaitForEnd();
+    // Asking does not wait: the editor is still held at its FIFO.
+    EXPECT_FALSE(launcher.HasEnded());
+    std::ofstream(go) << "\n";
+    while (!launcher.HasEnded()) {
+        std::this_thread::yield();
+    }
     EXPECT_EQ(ReadText(file), "1|" + file);
 }
 
@@ -140,5 +151,5 @@ TEST(EditorLauncher, MissingEditorCannotBeStarted) {
     TEditorLauncher launcher("zellipo-no-such-editor");
     EXPECT_FALSE(launcher.Start("/tmp/picture.tmp"));
     // Nothing was started, so there is nothing to wait for.
-    launcher.WaitForEnd();
+    EXPECT_TRUE(launcher.HasEnded());
 }

@@ -1,4 +1,5 @@
-// FakeEditor.h: an editor that records the files it is given and does its edit when waited for.
+// FakeEditor.h: an editor that records the files it is given and does its edit when first asked
+// whether it has ended.
 #pragma once
 
 #include <functional>
@@ -12,19 +13,30 @@ class TFakeEditor : public IEditorLauncher {
     // False plays an editor that cannot be started.
     bool CanStart = true;
     std::vector<std::string> Started;
+    // Edits whose end the launcher waited for.
     int Waits = 0;
-    // Runs while the launcher waits, as the editor's whole session would.
+    // Runs when the launcher first asks after the end, as the editor's whole session would.
     std::function<void(const std::string& file)> OnWait;
+    // While set, the editor has not ended however often it is asked.
+    bool StillEditing = false;
 
     bool Start(const std::string& file) override {
         Started.push_back(file);
+        Asked = false;
         return CanStart;
     }
 
-    void WaitForEnd() override {
-        ++Waits;
-        if (OnWait) {
-            OnWait(Started.back());
+    bool HasEnded() override {
+        if (!Asked) {
+            Asked = true;
+            ++Waits;
+            if (OnWait) {
+                OnWait(Started.back());
+            }
         }
+        return !StillEditing;
     }
+
+  private:
+    bool Asked = false;
 };

@@ -114,9 +114,9 @@ class TLauncherTest : public QObject {
         QTest::mouseClick(dlg.PaintBox1, button, {}, CellCentre(index, Probe::GridColumns(dlg)));
     }
 
-    QString TemporaryPicture() const {
-        return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-               QStringLiteral("/$ECBMP$.tmp");
+    // Where edit and play puts its copies.
+    QString CopyFolder() const {
+        return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     }
 
   private slots:
@@ -153,6 +153,35 @@ class TLauncherTest : public QObject {
         listed.sort();
         QCOMPARE(listed, QStringList({PathOf(QStringLiteral(".hidden.bmp")),
                                       PathOf(QStringLiteral("folder.bmp"))}));
+    }
+
+    void TheListStaysOnTheDiscAndWithinItsLimit() {
+        // Links may lead off the disc: one to a picture elsewhere, and a picture folder that is
+        // itself a link, found before the real one would be.
+        QTemporaryDir elsewhere;
+        const QString outside = elsewhere.filePath(QStringLiteral("secret.bmp"));
+        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(outside, "BMP"));
+        AddPicture(QStringLiteral("a.bmp"));
+        QVERIFY(QFile::link(outside, PathOf(QStringLiteral("link.bmp"))));
+        {
+            TPlayAndEditDlg dlg(*Volumes, *Editor);
+            QCOMPARE(Probe::PictureFiles(dlg), QStringList{PathOf(QStringLiteral("a.bmp"))});
+        }
+        QVERIFY(QDir(Folder()).removeRecursively());
+        QVERIFY(QFile::link(elsewhere.path(), Folder()));
+        {
+            TPlayAndEditDlg dlg(*Volumes, *Editor);
+            QVERIFY(!dlg.HasPictures());
+        }
+        // A folder of thousands of entries is read only so far.
+        QVERIFY(QFile::remove(Folder()));
+        QVERIFY(QDir().mkpath(Folder()));
+        for (int i = 0; i < int(DiscEntryLimit) + 200; ++i) {
+            QFile entry(PathOf(QStringLiteral("%1.bmp").arg(i)));
+            QVERIFY(entry.open(QIODevice::WriteOnly));
+        }
+        TPlayAndEditDlg dlg(*Volumes, *Editor);
+        QCOMPARE(Probe::PictureFiles(dlg).size(), qsizetype(DiscEntryLimit));
     }
 
     void PictureFolderInCapitalsAsAnOpticalVolumeMayShowIt() {
@@ -347,7 +376,8 @@ class TLauncherTest : public QObject {
             };
             ShowBuilt(dlg);
             QTRY_COMPARE(texts.size(), 1);
-            QTest::qWait(50);
+            // The build is over once its cursor is gone; a second box would have come before.
+            QTRY_VERIFY(QApplication::overrideCursor() == nullptr);
         }
         QCOMPARE(texts, QStringList{expected});
         QCOMPARE(cursorDuringBox, int(Qt::WaitCursor));
@@ -480,13 +510,16 @@ class TLauncherTest : public QObject {
         AddPicture(QStringLiteral("b.bmp"), 40, 30, Green);
         const QByteArray discBytes = ReadAll(PathOf(QStringLiteral("b.bmp")));
         const QByteArray edited = BitmapBytes(40, 30, Blue);
-        // A copy left by an earlier edit is replaced.
-        QDir().mkpath(QFileInfo(TemporaryPicture()).path());
+        // A link put where a copy of a fixed name would go must lead nowhere: the copy gets a
+        // name of its own and is made only where nothing was.
+        QDir().mkpath(CopyFolder());
+        const QString victim = DataHome->filePath(QStringLiteral("victim"));
         {
-            QFile stale(TemporaryPicture());
-            QVERIFY(stale.open(QIODevice::WriteOnly));
-            stale.write("stale");
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep");
         }
+        QVERIFY(QFile::link(victim, CopyFolder() + QStringLiteral("/$ECBMP$.tmp")));
         TPlayAndEditDlg dlg(*Volumes, *Editor);
         ShowBuilt(dlg);
         Click(dlg, 1);
@@ -505,28 +538,70 @@ class TLauncherTest : public QObject {
         };
         dlg.EditPlayBtn->click();
 
-        QCOMPARE(Editor->Started, std::vector<std::string>{TemporaryPicture().toStdString()});
+        QCOMPARE(Editor->Started.size(), size_t{1});
+        const QString copy = QFile::decodeName(QByteArray::fromStdString(Editor->Started[0]));
+        QCOMPARE(QFileInfo(copy).path(), CopyFolder());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\$ECBMP\\$\\.[A-Za-z0-9]{6}\\.tmp$"))
+                    .match(QFileInfo(copy).fileName())
+                    .hasMatch());
+        QCOMPARE(ReadAll(victim), QByteArray("keep"));
         QCOMPARE(Editor->Waits, 1);
-        QVERIFY(TemporaryPicture().startsWith(DataHome->path()));
         QCOMPARE(handedOver, discBytes);
         QVERIFY(!enabledWhileWaiting);
         QVERIFY(minimizedWhileWaiting);
         QVERIFY(dlg.isEnabled());
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), TPlayAndEditDlg::PlayResult);
-        QCOMPARE(dlg.SelectedPicture, TemporaryPicture());
-        // The edited copy stays for the game to load.
-        QCOMPARE(ReadAll(TemporaryPicture()), edited);
+        QCOMPARE(dlg.SelectedPicture, copy);
+        // The edited copy stays for the game to load, until the next edit makes another.
+        QCOMPARE(ReadAll(copy), edited);
         QCOMPARE(ReadAll(PathOf(QStringLiteral("b.bmp"))), discBytes);
+        Editor->OnWait = nullptr;
+        dlg.EditPlayBtn->click();
+        QCOMPARE(Editor->Started.size(), size_t{2});
+        QVERIFY(Editor->Started[1] != Editor->Started[0]);
+        QVERIFY(!QFile::exists(copy));
     }
 
-    void TemporaryFolderIsPrivate() {
+    void WhileTheEditorRunsTheGameHandlesItsEvents() {
         AddPicture(QStringLiteral("a.bmp"));
+        struct TCase {
+            const char* Name;
+            // What happens while the editor runs; it may end the edit or close the launcher.
+            std::function<void(TPlayAndEditDlg&)> Meanwhile;
+            int Result;
+            bool Played;
+        };
+        const TCase cases[] = {
+            {"the edit ends", [&](TPlayAndEditDlg&) { Editor->StillEditing = false; },
+             TPlayAndEditDlg::PlayResult, true},
+            // As a signal that ends the game does, while the editor keeps running.
+            {"the game is told to end", [](TPlayAndEditDlg&) { QApplication::closeAllWindows(); },
+             TPlayAndEditDlg::ExitResult, false},
+        };
+        for (const TCase& c : cases) {
+            TPlayAndEditDlg dlg(*Volumes, *Editor);
+            Editor->StillEditing = true;
+            Editor->OnWait = [&](const std::string&) {
+                QTimer::singleShot(0, &dlg, [&] { c.Meanwhile(dlg); });
+            };
+            const int result = ExecThen(dlg, [&] { dlg.EditPlayBtn->click(); });
+            QVERIFY2(result == c.Result, c.Name);
+            QVERIFY2(dlg.SelectedPicture.isEmpty() != c.Played, c.Name);
+            QVERIFY2(dlg.isEnabled(), c.Name);
+        }
+    }
+
+    void TemporaryFolderIsMadePrivate() {
+        AddPicture(QStringLiteral("a.bmp"));
+        // A folder some other program made open to all is closed before a copy goes in.
+        QVERIFY(QDir().mkpath(CopyFolder()));
+        QVERIFY(QFile::setPermissions(CopyFolder(), QFileDevice::Permissions(0x7777)));
         TPlayAndEditDlg dlg(*Volumes, *Editor);
         dlg.EditPlayBtn->click();
+        QCOMPARE(Editor->Started.size(), size_t{1});
         struct stat folder {};
-        QCOMPARE(stat(QFile::encodeName(QFileInfo(TemporaryPicture()).path()).constData(), &folder),
-                 0);
+        QCOMPARE(stat(QFile::encodeName(CopyFolder()).constData(), &folder), 0);
         QCOMPARE(folder.st_mode & 0777u, 0700u);
     }
 
@@ -536,8 +611,8 @@ class TLauncherTest : public QObject {
         ShowBuilt(dlg);
         Editor->CanStart = false;
         TMessageBoxCatcher catcher;
+        // The click is handled at once; a box, had there been one, would be caught in it.
         dlg.EditPlayBtn->click();
-        QTest::qWait(50);
         QCOMPARE(Editor->Started.size(), size_t{1});
         QCOMPARE(Editor->Waits, 0);
         QVERIFY(catcher.Texts.isEmpty());
@@ -546,7 +621,7 @@ class TLauncherTest : public QObject {
         QVERIFY(!dlg.isMinimized());
         QVERIFY(dlg.SelectedPicture.isEmpty());
         // The copy stays behind; the next edit replaces it.
-        QVERIFY(QFile::exists(TemporaryPicture()));
+        QVERIFY(QFile::exists(QFile::decodeName(QByteArray::fromStdString(Editor->Started[0]))));
     }
 
     void CopyThatFailsIsReportedAndTheLauncherStaysOpen() {
