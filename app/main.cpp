@@ -27,14 +27,23 @@ int main(int argc, char** argv) {
         TSystemTickCounter ticks;
         TSystemCalendarClock calendar;
         TRegFileStore store(TRegFileStore::DefaultPath());
-        // Routed before the window exists: a signal during start-up closes it once the loop runs.
-        RouteTerminationToClose([] { QApplication::closeAllWindows(); });
+        // Routed before the window exists: a signal during start-up closes the window once the
+        // loop runs. One that comes while a box of the start-up is showing closes only the box,
+        // as the window is not shown yet; the window is then never shown and saves as it goes.
+        bool ending = false;
+        RouteTerminationToClose([&ending] {
+            ending = true;
+            QApplication::closeAllWindows();
+        });
         TMainForm form({ticks, calendar, store, audio.Effects(), audio.Music()});
         // The launcher looks for the picture disc as it is created, hidden, after the window.
         TMountVolumes volumes;
         TEditorLauncher editor;
         TPlayAndEditDlg launcher(volumes, editor);
         form.AttachPictureDisc(&launcher);
+        if (ending) {
+            return 0;
+        }
         form.show();
         // The sound module loads and opens the sound card while the window first paints; the
         // music waits for it after that.

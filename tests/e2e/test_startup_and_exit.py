@@ -355,6 +355,35 @@ class StartupAndExitTest(unittest.TestCase):
         self.wait_for_exit("SIGTERM")
         self.check_settings(self.read_settings(), expected_values(Number=0))
 
+    def test_sigterm_while_a_start_up_box_shows_ends_the_game_and_saves(self):
+        # A wrongly typed value stops the load with a box before the window is shown.
+        path = settings_path(self.config_home.name)
+        os.makedirs(os.path.dirname(path))
+        with open(path, "w", encoding="utf-8") as f:
+            f.write("\n".join([
+                "REGEDIT4", "", "[" + SECTION + "]",
+                '"Basic recorder"="Mei"',
+                '"Basic record time"=dword:0000007b',
+                '"User define number V"="four"',
+                ""]))
+        self.game = self.session.launch(
+            [GAME], env={"XDG_CONFIG_HOME": self.config_home.name, "SDL_AUDIODRIVER": "dummy"},
+            log_name="zellipo.log")
+        self.session.find_window(self.game, "Quorvel")
+
+        self.game.send_signal(signal.SIGTERM)
+        self.wait_for_exit("SIGTERM while the start-up box showed")
+        # Saved: the value read before the faulty one kept, the faulty one written anew.
+        text = self.read_settings()
+        names = [name.lower() for name, _, _, _ in read_section(text)]
+        if sorted(names) != sorted(name.lower() for name, _, _ in STORED_VALUES):
+            self.diagnose("the file does not hold the fourteen values:\n%s" % text)
+        self.check_settings(text, [
+            ("Basic recorder", "sz", "Mei"),
+            ("Basic record time", "dword", 123),
+            ("User define number V", "dword", 4),
+        ])
+
 
 if __name__ == "__main__":
     xsession.test_main(sys.modules[__name__])
