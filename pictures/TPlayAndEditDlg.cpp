@@ -114,14 +114,18 @@ QString CopyPicture(const QString& source) {
     std::string target = PrivateFolder() + "/" + TemporaryPicturePattern;
     const int fd = mkstemps(target.data(), static_cast<int>(TemporaryPictureSuffixLength));
     if (fd < 0) {
-        throw std::runtime_error(
-            QStringLiteral("Cannot create file \"%1\". %2")
-                .arg(FromBytes(target), QString::fromLocal8Bit(strerror(errno)))
-                .toStdString());
+        const QString why = QString::fromLocal8Bit(strerror(errno));
+        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
+                                     .arg(FromBytes(target), why)
+                                     .toStdString());
     }
-    const bool written = WriteAll(fd, picture.Bytes);
-    const int error = errno;
-    if (close(fd) != 0 || !written) {
+    bool written = WriteAll(fd, picture.Bytes);
+    int error = errno;
+    if (close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
         unlink(target.c_str());
         throw std::runtime_error(
             QStringLiteral("Cannot write file \"%1\". %2")
