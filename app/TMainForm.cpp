@@ -91,12 +91,21 @@ void TMainForm::SetUpLook() {
 
 void TMainForm::On(QAction* item, void (TMainForm::*handler)(QObject*)) {
     connect(item, &QAction::triggered, this, [this, item, handler] {
-        // A menu item's check mark changes only in its handler, so undo the toolkit's own flip.
-        if (item->isCheckable()) {
-            item->setChecked(!item->isChecked());
-        }
+        UndoToolkitCheck(item);
         Guarded([&] { (this->*handler)(item); });
     });
+}
+
+void TMainForm::UndoToolkitCheck(QAction* item) {
+    // A menu item's check mark changes only in its handler. In the level group the toolkit's
+    // change also took the mark off the level before, which the level buttons still show.
+    if (item->actionGroup() == LevelGroup) {
+        LevelItem(LevelFromChecks(BasicBtn->isChecked(), MiddleBtn->isChecked(),
+                                  AdvanceBtn->isChecked(), UserBtn->isChecked()))
+            ->setChecked(true);
+    } else if (item->isCheckable()) {
+        item->setChecked(!item->isChecked());
+    }
 }
 
 void TMainForm::On(QAbstractButton* button, void (TMainForm::*handler)(QObject*)) {
@@ -160,20 +169,7 @@ void TMainForm::FormCreate(QObject*) {
     // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
     LoadSettings(Settings, Store);
     LoadStartupPicture();
-    switch (Settings.Level) {
-        case LevelMiddle:
-            CheckLevel(CmMiddle);
-            break;
-        case LevelAdvance:
-            CheckLevel(CmAdvance);
-            break;
-        case LevelUser:
-            CheckLevel(CmUser);
-            break;
-        default:
-            CheckLevel(CmBasic);
-            break;
-    }
+    CheckLevel(LevelItem(Settings.Level));
     CmSound->setChecked(Settings.SoundOn);
     SoundBtn->setChecked(Settings.SoundOn);
     CmMusic->setChecked(Settings.MusicOn);
@@ -228,10 +224,22 @@ int32_t TMainForm::CheckedLevel() const {
                            CmUser->isChecked());
 }
 
-void TMainForm::CheckLevel(QAction* item) {
-    for (QAction* level : {CmBasic, CmMiddle, CmAdvance, CmUser}) {
-        level->setChecked(level == item);
+QAction* TMainForm::LevelItem(int32_t level) const {
+    switch (level) {
+        case LevelMiddle:
+            return CmMiddle;
+        case LevelAdvance:
+            return CmAdvance;
+        case LevelUser:
+            return CmUser;
+        default:
+            return CmBasic;
     }
+}
+
+void TMainForm::CheckLevel(QAction* item) {
+    // The level group takes the mark off the other levels.
+    item->setChecked(true);
     SyncLevelButtons();
 }
 
@@ -240,6 +248,12 @@ void TMainForm::SyncLevelButtons() {
     MiddleBtn->setChecked(CmMiddle->isChecked());
     AdvanceBtn->setChecked(CmAdvance->isChecked());
     UserBtn->setChecked(CmUser->isChecked());
+}
+
+void TMainForm::PressLevelButton(QAbstractButton* pressed) {
+    for (QAbstractButton* button : {BasicBtn, MiddleBtn, AdvanceBtn, UserBtn}) {
+        button->setChecked(button == pressed);
+    }
 }
 
 void TMainForm::CmBasicClick(QObject*) {

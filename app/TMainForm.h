@@ -108,8 +108,13 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void WireEvents();
     void On(QAction* item, void (TMainForm::*handler)(QObject*));
     void On(QAbstractButton* button, void (TMainForm::*handler)(QObject*));
+    void UndoToolkitCheck(QAction* item);
+    // The item of a level code; codes outside 0 to 3 are Basic.
+    QAction* LevelItem(int32_t level) const;
     void CheckLevel(QAction* item);
     void SyncLevelButtons();
+    // Shows one level's button pressed and the other three released.
+    void PressLevelButton(QAbstractButton* pressed);
     void EnableClockTimer();
     void SetClockInterval(int32_t ms);
     void ShowClockNormalColours();

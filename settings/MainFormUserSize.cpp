@@ -5,6 +5,9 @@
 #include "settings/TUserDefDlg.h"
 
 void TMainForm::CmUserClick(QObject*) {
+    // The level being chosen shows on the toolbar while the dialog is open, however it was
+    // asked for: a press of the button already pressed would otherwise have released it.
+    PressLevelButton(UserBtn);
     Guarded([this] {
         TUserDefDlg dialog(this);
         dialog.HSpinEdit->SetValue(Settings.UserDefineH);
@@ -17,7 +20,6 @@ void TMainForm::CmUserClick(QObject*) {
         CheckLevel(CmUser);
         CmReset->trigger();
     });
-    // The toolbar's button was pressed before the dialog opened; whatever came of it, the
-    // buttons follow the checked level item again.
+    // Whatever came of the dialog, the buttons follow the checked level item again.
     SyncLevelButtons();
 }

@@ -259,6 +259,59 @@ class TMainFormTest : public QObject {
         QCOMPARE(Settings.Level, 2);
     }
 
+    void SettingsLoadErrorLeavesTheDesignMarks() {
+        World->Store.Put("Level", TextValue("2"));
+        TMessageBoxCatcher boxes;
+        {
+            TMainForm form(Seams());
+            QCOMPARE(boxes.Texts, QStringList{QStringLiteral("Invalid data type for 'Level'")});
+            QCOMPARE(form.LevelGroup->checkedAction(), form.CmBasic);
+            for (QAction* item : {form.CmMusic, form.CmSound, form.CmNumber}) {
+                QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
+            }
+            for (QAbstractButton* button :
+                 {form.BasicBtn, form.MusicBtn, form.SoundBtn, form.NumberBtn}) {
+                QVERIFY2(button->isChecked(), qPrintable(button->objectName()));
+            }
+            for (QAbstractButton* button : {form.MiddleBtn, form.AdvanceBtn, form.UserBtn}) {
+                QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+            }
+            TMainFormProbe::Show(form);
+            QCOMPARE(World->Music.Log.back(), std::string("PlayFromStart"));
+        }
+        QCOMPARE(*World->Store.Get("Level"), DwordValue(0));
+        QCOMPARE(*World->Store.Get("Sound"), DwordValue(1));
+        QCOMPARE(*World->Store.Get("Music"), DwordValue(1));
+        QCOMPARE(*World->Store.Get("Number"), DwordValue(1));
+    }
+
+    void LevelItemsAreRadioItemsOfOneGroup() {
+        TMainForm form(Seams());
+        // A menu draws radio bullets for the items of an exclusive group.
+        for (QAction* item : {form.CmBasic, form.CmMiddle, form.CmAdvance, form.CmUser}) {
+            QCOMPARE(item->actionGroup(), form.LevelGroup);
+        }
+        QVERIFY(form.LevelGroup->isExclusive());
+        // Choosing a level, or the level already chosen, leaves exactly that one checked and
+        // its button alone pressed.
+        const QList<QAbstractButton*> buttons{form.BasicBtn, form.MiddleBtn, form.AdvanceBtn,
+                                              form.UserBtn};
+        const struct {
+            QAction* Item;
+            QAbstractButton* Button;
+        } choices[] = {{form.CmMiddle, form.MiddleBtn},
+                       {form.CmMiddle, form.MiddleBtn},
+                       {form.CmAdvance, form.AdvanceBtn},
+                       {form.CmBasic, form.BasicBtn}};
+        for (const auto& choice : choices) {
+            choice.Item->trigger();
+            QCOMPARE(form.LevelGroup->checkedAction(), choice.Item);
+            for (QAbstractButton* button : buttons) {
+                QCOMPARE(button->isChecked(), button == choice.Button);
+            }
+        }
+    }
+
     void UnloadableStartupPictureIsForgotten() {
         World->Store.Put("Bitmap file name", TextValue("/nonexistent/picture.bmp"));
         TMessageBoxCatcher boxes;

@@ -178,25 +178,38 @@ class TUserSizeTest : public QObject {
         QVERIFY(Board(form).BoardCells != cells);
     }
 
-    void CancelAfterTheUserButtonKeepsBasic_data() {
+    void CancelKeepsTheLevelBefore_data() {
         QTest::addColumn<int>("way");
-        QTest::newRow("cancel button") << 0;
-        QTest::newRow("escape key") << 1;
-        QTest::newRow("close box") << 2;
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<int>("level");
+        QTest::newRow("button at Basic, cancel button") << 0 << false << 0;
+        QTest::newRow("button at Basic, escape key") << 1 << false << 0;
+        QTest::newRow("button at Basic, close box") << 2 << false << 0;
+        QTest::newRow("menu at Middle, cancel button") << 0 << true << 1;
+        QTest::newRow("button at User, escape key") << 1 << false << 3;
+        QTest::newRow("menu at User, close box") << 2 << true << 3;
     }
 
-    void CancelAfterTheUserButtonKeepsBasic() {
+    void CancelKeepsTheLevelBefore() {
         QFETCH(int, way);
+        QFETCH(bool, fromMenu);
+        QFETCH(int, level);
+        World->Store.Put("Level", DwordValue(level));
         TMainForm form(World->Seams());
-        QVERIFY(form.CmBasic->isChecked());
+        QAction* const items[] = {form.CmBasic, form.CmMiddle, form.CmAdvance, form.CmUser};
+        QAbstractButton* const buttons[] = {form.BasicBtn, form.MiddleBtn, form.AdvanceBtn,
+                                            form.UserBtn};
         World->Ticks.Value = 6000;
         World->Calendar.Value += 1;
         const auto cells = Board(form).BoardCells;
         const uint32_t start = Clock(form).StartTick;
-        AskWith([&] { form.UserBtn->click(); },
+        const int columns = Board(form).ColCount;
+        QList<bool> pressedWhileOpen;
+        AskWith([&] { fromMenu ? form.CmUser->trigger() : form.UserBtn->click(); },
                 [&](TUserDefDlg* dialog) {
-                    // The toolbar button went down when it was pressed.
-                    QVERIFY(form.UserBtn->isChecked());
+                    for (QAbstractButton* button : buttons) {
+                        pressedWhileOpen << button->isChecked();
+                    }
                     TypeInto(dialog->HSpinEdit, QStringLiteral("9"));
                     if (way == 0) {
                         QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
@@ -207,14 +220,17 @@ class TUserSizeTest : public QObject {
                     }
                     QVERIFY(!dialog->isVisible());
                 });
-        QVERIFY(form.CmBasic->isChecked());
-        QVERIFY(!form.CmUser->isChecked());
-        QVERIFY(form.BasicBtn->isChecked());
-        QVERIFY(!form.UserBtn->isChecked());
+        // While the dialog was open the level being chosen showed on the toolbar: its button
+        // alone was pressed.
+        QCOMPARE(pressedWhileOpen, (QList<bool>{false, false, false, true}));
+        QCOMPARE(form.LevelGroup->checkedAction(), items[level]);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(buttons[i]->isChecked() == (i == level), qPrintable(buttons[i]->objectName()));
+        }
         QCOMPARE(Settings.UserDefineH, 4);
         QVERIFY(Board(form).BoardCells == cells);
         QCOMPARE(Clock(form).StartTick, start);
-        QCOMPARE(Board(form).ColCount, 3);
+        QCOMPARE(Board(form).ColCount, columns);
     }
 };
 
