@@ -2,6 +2,7 @@
 #include "about/TAboutBox.h"
 
 #include "about/VersionText.h"
+#include "app/DialogKeys.h"
 #include "app/FormLook.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
@@ -10,6 +11,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     FormCreate(this);
     SetUpDialog(this, {ProductName, Version, Copyright, Label4, Label1, Label2});
+    KeepOpenOnEscape(this);
     OKButton->setFocus();
 }
 

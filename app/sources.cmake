@@ -5,6 +5,7 @@ list(APPEND GUI_SOURCES
   app/TZellipoApp.cpp
   app/ErrorBox.cpp
   app/FormLook.cpp
+  app/DialogKeys.cpp
   app/SignalRoute.cpp
   app/Resources.cpp
   app/TImage.cpp

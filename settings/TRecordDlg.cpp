@@ -1,15 +1,28 @@
 // TRecordDlg.cpp: the records dialog, filled from the records in memory when it is created.
 #include "settings/TRecordDlg.h"
 
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "app/DialogKeys.h"
 #include "app/FormLook.h"
 #include "settings/Infobank.h"
 #include "settings/Records.h"
 
 TRecordDlg::TRecordDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);
+    // The classic group box, whose title interrupts the frame's top line; the desktop's style
+    // sets the title above the frame instead.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(this);
+        for (QGroupBox* box : {GroupBox2, GroupBox3, GroupBox1}) {
+            box->setStyle(classic);
+        }
+    }
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     FormCreate(this);
     SetUpDialog(this, {BasicName, BasicTime, MiddleName, MiddleTime, AdvanceName, AdvanceTime});
+    KeepOpenOnEscape(this);
 }
 
 void TRecordDlg::FormCreate(QObject*) {
