@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 void RegisterFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("新細明體"), QStringLiteral("AR PL UMing TW"));
@@ -24,13 +25,49 @@ void UseFormFont(QWidget* form) {
     form->setFont(font);
 }
 
-void CentreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
+namespace {
+
+// Where a window of that outer size sits in the middle of its screen.
+QRect CentredOn(const QWidget* window, QSize size) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(), size);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area);
+}
+
+// A window manager's frame is known only once it has framed the window, which it has done by
+// the time it first shows it; then the whole frame is moved to the middle.
+class TFrameCentrer : public QObject {
+  public:
+    explicit TFrameCentrer(QWidget* window) : QObject(window), Window(window) {
+        Window->installEventFilter(this);
     }
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                            screen->availableGeometry()));
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = Window->windowHandle();
+        if (watched == Window && event->type() == QEvent::Show && handle != nullptr) {
+            handle->installEventFilter(this);
+        } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+            Window->removeEventFilter(this);
+            handle->removeEventFilter(this);
+            if (!handle->frameMargins().isNull()) {
+                Window->move(CentredOn(Window, Window->frameGeometry().size()).topLeft());
+            }
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QWidget* Window;
+};
+
+}  // namespace
+
+void CentreOnScreen(QWidget* window) {
+    // Without a window manager the inside is the whole window, and this is where it stays.
+    window->setGeometry(CentredOn(window, window->size()));
+    new TFrameCentrer(window);
 }
 
 QImage LoadGlyph(const QString& resource) {

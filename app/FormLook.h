@@ -15,6 +15,7 @@ void RegisterFontSubstitutes();
 // "新細明體", 12 pixels high, unsmoothed as the face is drawn crisply at that size.
 void UseFormFont(QWidget* form);
 
+// Centres the window's whole frame on the screen, window manager's decorations included.
 void CentreOnScreen(QWidget* window);
 
 // A built-in glyph; its bottom-left pixel's colour is the transparent one, as for speed buttons.
