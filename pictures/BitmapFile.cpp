@@ -35,13 +35,19 @@ size_t PictureFileLimit() {
     return static_cast<size_t>(megabytes > 0 ? megabytes : 256) << 20;
 }
 
-QImage LoadWindowsBitmap(const QString& path) {
-    // A FIFO or a device named as a picture is refused rather than waited on.
-    TFileContents file = ReadRegularFile(QFile::encodeName(path).toStdString(), PictureFileLimit());
+QImage LoadWindowsBitmap(const QByteArray& name) {
+    // A FIFO or a device named as a picture is refused rather than waited on. The file is opened
+    // by the name's bytes: a name that is not UTF-8 has no QString that leads back to it.
+    TFileContents file = ReadRegularFile(name.toStdString(), PictureFileLimit());
     if (file.Failure != TFileFailure::None) {
-        throw EPictureError(QStringLiteral("Cannot open file \"%1\"").arg(path).toStdString());
+        throw EPictureError(
+            QStringLiteral("Cannot open file \"%1\"").arg(QFile::decodeName(name)).toStdString());
     }
     return DecodeBitmap(QByteArray::fromStdString(file.Bytes));
+}
+
+QImage LoadWindowsBitmap(const QString& path) {
+    return LoadWindowsBitmap(QFile::encodeName(path));
 }
 
 QString SampleResourcePath(int32_t id) {

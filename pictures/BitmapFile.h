@@ -17,7 +17,9 @@ size_t PictureFileLimit();
 
 // Throws EPictureError with the loader's text when the file is missing, unreadable, no regular
 // file, larger than any picture the reader makes, not a bitmap, a bitmap without pixels, or one
-// whose pixels the file does not all give.
+// whose pixels the file does not all give. The name is the file system's bytes, which need not
+// be UTF-8 (names from discs and folders of older systems often are not).
+QImage LoadWindowsBitmap(const QByteArray& name);
 QImage LoadWindowsBitmap(const QString& path);
 
 // The sample pictures are the bitmap resources 300 to 304.

@@ -1,5 +1,5 @@
 // MainFormPictures.cpp: the main window's current picture, set at start-up and from the samples.
-#include <QFile>
+#include <QByteArray>
 
 #include "app/ErrorBox.h"
 #include "app/TMainForm.h"
@@ -14,7 +14,7 @@ void TMainForm::LoadStartupPicture() {
     try {
         // Stored names are bytes as the file system has them; relative ones start here.
         const QByteArray name = QByteArray::fromStdString(Settings.BitmapFileName);
-        FinalImage->SetPicture(LoadWindowsBitmap(QFile::decodeName(name)));
+        FinalImage->SetPicture(LoadWindowsBitmap(name));
     } catch (const std::exception& error) {
         ShowErrorBox(error);
         Settings.BitmapFileName.clear();

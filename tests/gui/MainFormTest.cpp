@@ -1,6 +1,7 @@
 // MainFormTest.cpp: the main window's start, end, level and number commands and board drawing.
 #include <sys/stat.h>
 #include <QtTest>
+#include <cstdio>
 
 #include "FormFixture.h"
 #include "GuiTestKit.h"
@@ -310,6 +311,27 @@ class TMainFormTest : public QObject {
                 QCOMPARE(button->isChecked(), button == choice.Button);
             }
         }
+    }
+
+    void PictureNamedInBig5IsOpenedAndKeptByteForByte() {
+        QTemporaryDir folder;
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 0, 255));
+        QVERIFY(picture.save(folder.filePath(QStringLiteral("made.bmp")), "BMP"));
+        // "圖片.bmp" in Big5, whose bytes are not UTF-8.
+        const QByteArray name = QFile::encodeName(folder.path()) + "/\xb9\xcf\xa4\xf9.bmp";
+        QCOMPARE(
+            ::rename(QFile::encodeName(folder.filePath(QStringLiteral("made.bmp"))).constData(),
+                     name.constData()),
+            0);
+        World->Store.Put("Bitmap file name", TextValue(name.toStdString()));
+        TMessageBoxCatcher boxes;
+        {
+            TMainForm form(Seams());
+            QCOMPARE(boxes.Texts, QStringList());
+            QCOMPARE(form.FinalImage->Picture().size(), QSize(30, 20));
+        }
+        QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(name.toStdString()));
     }
 
     void UnloadableStartupPictureIsForgotten() {
