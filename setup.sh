@@ -10,7 +10,7 @@ PACKAGES="
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-arphic-uming fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils twm imagemagick clang-format
+  xvfb xauth xdotool x11-utils twm openbox imagemagick clang-format
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
 "
