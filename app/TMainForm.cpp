@@ -20,7 +20,7 @@ const QColor WindowGreen(0, 128, 0);
 TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
     : QMainWindow(parent),
       ClockTimer(new QTimer(this)),
-      BackMusic(new TMediaPlayer(seams.Music, seams.Ticks, this)),
+      BackMusic(new TMediaPlayer(seams.Music, this)),
       Ticks(seams.Ticks),
       Calendar(seams.Calendar),
       Store(seams.Store),
@@ -201,9 +201,10 @@ void TMainForm::FormShow(QObject*) {
     BackMusic->SetFileName(
         QString::fromStdString(MusicPathIn(QCoreApplication::applicationDirPath().toStdString())));
     BackMusic->Open();
+    // The player's device starts the piece over at its end by itself, which is what auto-rewind
+    // and the end's notification amount to.
     if (CmMusic->isChecked()) {
         BackMusic->Play();
-        BackMusic->SetAutoRewind(true);
     }
 }
 

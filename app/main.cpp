@@ -14,8 +14,8 @@
 void InitBuiltInResources();
 
 int main(int argc, char** argv) {
-    TLazyAudio audio;
     TZellipoApp app(argc, argv);
+    TLazyAudio audio;
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
         QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));

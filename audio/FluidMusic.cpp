@@ -2,25 +2,29 @@
 #include "audio/FluidMusic.h"
 
 #include <SDL_mixer.h>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
-#include <algorithm>
+#include <array>
 #include <cstdlib>
 
-#include "audio/MidiFile.h"
 #include "audio/SdlAudio.h"
-#include "audio/SoundfontLoading.h"
 #include "files/RegularFile.h"
 
 namespace {
 
-// Enough for a piece of several parts with its releases; each voice costs memory up front.
-constexpr int Polyphony = 64;
+// The game's piece sounds some fifteen voices at once with its releases; a player's own piece
+// may have more parts, and the oldest voices give way beyond this. Each voice costs memory up
+// front.
+constexpr int Polyphony = 48;
 // The mixer adds nothing to the music stream, so this is its loudness on the speakers: the level
 // SDL_mixer's own MIDI player gives FluidSynth at full volume, which leaves the effects on top.
 constexpr double Gain = 1.2;
+// The synthesizer renders in blocks of this many frames; the sequencer reads its piece at the
+// first.
+constexpr int BlockFrames = 64;
 
 // Where a soundfont is looked for: the one SDL's games are told of, FluidSynth's own default, and
 // the one the system's General MIDI alternative points at.
@@ -40,6 +44,12 @@ QStringList SoundfontCandidates(fluid_settings_t* settings) {
     return candidates;
 }
 
+// Keeps FluidSynth's error messages while it reads a piece, for the player's error text; they
+// would otherwise go to the terminal.
+void KeepError(int, const char* message, void* kept) {
+    *static_cast<std::string*>(kept) = message;
+}
+
 }  // namespace
 
 TFluidMusicDevice::TFluidMusicDevice(TSdlAudio& audio) : Audio(audio) {}
@@ -48,20 +58,12 @@ TFluidMusicDevice::~TFluidMusicDevice() {
     Close();
 }
 
-uint32_t TFluidMusicDevice::Open(const std::string& path) {
+void TFluidMusicDevice::Open(const std::string& path) {
     Close();
     // Players put music of their own here: a FIFO, a device or a huge file is refused at once.
     const TFileContents file = ReadRegularFile(path, MusicFileLimit);
     if (file.Failure != TFileFailure::None) {
         throw EMediaError("Cannot open file \"" + path + "\": " + file.Why);
-    }
-    const std::string& bytes = file.Bytes;
-    TMidiPiece piece;
-    try {
-        // FluidSynth would take a broken file and only play silence.
-        piece = ReadMidiPiece(bytes);
-    } catch (const EMidiError& error) {
-        throw EMediaError("\"" + path + "\" is not a playable MIDI file: " + error.what());
     }
     if (const std::string& why = Audio.Failure(); !why.empty()) {
         throw EMediaError("No sound output to play \"" + path + "\": " + why);
@@ -70,84 +72,80 @@ uint32_t TFluidMusicDevice::Open(const std::string& path) {
     if (!Synth) {
         CreateSynth();
     }
-    LoadInstruments(piece.Instruments);
-    Piece = bytes;
-    return piece.LengthMs;
+    StartSequencer(file.Bytes);
 }
 
 void TFluidMusicDevice::CreateSynth() {
-    int rate = 0;
-    Mix_QuerySpec(&rate, nullptr, nullptr);
     Settings.reset(new_fluid_settings());
-    fluid_settings_setnum(Settings.get(), "synth.sample-rate", rate);
+    fluid_settings_setnum(Settings.get(), "synth.sample-rate", Audio.Rate());
     fluid_settings_setnum(Settings.get(), "synth.gain", Gain);
     fluid_settings_setint(Settings.get(), "synth.polyphony", Polyphony);
+    // A General MIDI soundfont holds hundreds of instruments and a piece plays a handful: only
+    // the samples of the instruments chosen are read.
+    fluid_settings_setint(Settings.get(), "synth.dynamic-sample-loading", 1);
     // The reverb gives the room; the chorus adds to every rendered sample for little that a
     // listener of a small wind-and-strings ensemble hears.
     fluid_settings_setint(Settings.get(), "synth.chorus.active", 0);
     // The sequencer moves on with the rendered samples, so it stands still while paused.
     fluid_settings_setstr(Settings.get(), "player.timing-source", "sample");
-    // The soundfont holds only the instruments the piece plays, so FluidSynth would warn of every
-    // channel whose starting instrument is not among them.
+    // A reset between rounds would let go of the instruments, and their samples would be read
+    // again on the audio thread at every round.
+    fluid_settings_setint(Settings.get(), "player.reset-synth", 0);
+    // A player's piece may choose instruments the soundfont lacks, warned of at every choice.
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     Synth.reset(new_fluid_synth(Settings.get()));
     if (!Synth) {
         throw EMediaError("Cannot play \"" + Path + "\": the synthesizer could not be created");
     }
-    AddMemorySoundfontLoader(Synth.get(), Settings.get());
+    LoadSoundfont();
 }
 
-void TFluidMusicDevice::LoadInstruments(const std::set<std::pair<int, int>>& instruments) {
-    if (Soundfont != FLUID_FAILED &&
-        std::includes(Loaded.begin(), Loaded.end(), instruments.begin(), instruments.end())) {
-        return;
-    }
-    if (Soundfont != FLUID_FAILED) {
-        fluid_synth_sfunload(Synth.get(), Soundfont, 1);
-        Soundfont = FLUID_FAILED;
-    }
-    // A General MIDI soundfont holds hundreds of instruments and a piece plays a handful: only
-    // those are loaded.
+void TFluidMusicDevice::LoadSoundfont() {
     for (const QString& candidate : SoundfontCandidates(Settings.get())) {
-        if (QFileInfo::exists(candidate)) {
-            Soundfont = LoadSoundfont(Synth.get(), Settings.get(), candidate, instruments);
-        }
-        if (Soundfont != FLUID_FAILED) {
-            Loaded = instruments;
+        if (QFileInfo::exists(candidate) &&
+            fluid_synth_sfload(Synth.get(), QFile::encodeName(candidate).constData(), 1) !=
+                FLUID_FAILED) {
             return;
         }
     }
+    Synth.reset();
     throw EMediaError("Cannot play \"" + Path + "\": no General MIDI soundfont could be loaded");
 }
 
-void TFluidMusicDevice::StartSequencer() {
+void TFluidMusicDevice::StartSequencer(const std::string& piece) {
     Player.reset(new_fluid_player(Synth.get()));
-    if (!Player || fluid_player_add_mem(Player.get(), Piece.data(), Piece.size()) != FLUID_OK) {
+    if (!Player || fluid_player_add_mem(Player.get(), piece.data(), piece.size()) != FLUID_OK ||
+        fluid_player_play(Player.get()) != FLUID_OK) {
         Player.reset();
         throw EMediaError("Cannot play \"" + Path + "\": the sequencer could not take it");
     }
-    fluid_player_set_loop(Player.get(), -1);
-    if (fluid_player_play(Player.get()) != FLUID_OK) {
-        throw EMediaError("Cannot play \"" + Path + "\": the sequencer did not start");
+    // Played once, the sequencer reads the piece in the first block and gives up on one it
+    // cannot play; looping, it would read it again without end. The block is rendered here,
+    // unheard, which also reads the samples of the instruments the piece starts with.
+    std::string error;
+    fluid_set_log_function(FLUID_ERR, KeepError, &error);
+    std::array<int16_t, 2 * BlockFrames> block;
+    fluid_synth_write_s16(Synth.get(), BlockFrames, block.data(), 0, 2, block.data(), 1, 2);
+    fluid_set_log_function(FLUID_ERR, fluid_default_log_function, nullptr);
+    // A piece it read without a single tick to play, as of too many tracks, would be read again
+    // and again within one block.
+    if (fluid_player_get_status(Player.get()) != FLUID_PLAYER_PLAYING ||
+        fluid_player_get_total_ticks(Player.get()) <= 0) {
+        Close();
+        throw EMediaError("\"" + Path + "\" is not a playable MIDI file: " +
+                          (error.empty() ? "the synthesizer cannot read it" : error));
     }
+    fluid_player_set_loop(Player.get(), -1);
 }
 
-void TFluidMusicDevice::PlayFromStart() {
-    Hook(false);
-    // The notes still sounding from before end at once.
-    fluid_synth_system_reset(Synth.get());
-    StartSequencer();
-    Hook(true);
+void TFluidMusicDevice::Play() {
+    if (Player && Audio.Wake()) {
+        Hook(true);
+    }
 }
 
 void TFluidMusicDevice::Pause() {
     Hook(false);
-}
-
-void TFluidMusicDevice::Resume() {
-    if (Player) {
-        Hook(true);
-    }
 }
 
 void TFluidMusicDevice::Close() {
@@ -156,6 +154,10 @@ void TFluidMusicDevice::Close() {
     if (Synth) {
         fluid_synth_system_reset(Synth.get());
     }
+}
+
+int TFluidMusicDevice::Tick() const {
+    return Player ? fluid_player_get_current_tick(Player.get()) : 0;
 }
 
 void TFluidMusicDevice::Hook(bool on) {
@@ -168,6 +170,7 @@ void TFluidMusicDevice::Hook(bool on) {
         Mix_HookMusic(Render, this);
     } else {
         Mix_HookMusic(nullptr, nullptr);
+        Audio.SleepWhenSilent();
     }
 }
 

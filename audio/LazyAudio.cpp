@@ -3,24 +3,8 @@
 
 #include <dlfcn.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-namespace {
-
-// FluidSynth reads soundfont samples with OpenMP, whose threads then spin on the processors for a
-// while after each load; the samples of a piece's few instruments load as fast on one thread.
-// Set while the program is still single-threaded, unless the player chose otherwise.
-void KeepSampleLoadingOnOneThread() {
-    setenv("OMP_NUM_THREADS", "1", 0);
-}
-
-}  // namespace
-
-TLazyAudio::TLazyAudio() {
-    KeepSampleLoadingOnOneThread();
-}
 
 void TLazyAudio::Start() {
     if (!Started) {
@@ -75,29 +59,23 @@ IMusicDevice* TLazyAudio::TMusic::Device() {
     return output != nullptr ? &output->Music() : nullptr;
 }
 
-uint32_t TLazyAudio::TMusic::Open(const std::string& path) {
+void TLazyAudio::TMusic::Open(const std::string& path) {
     IMusicDevice* device = Device();
     if (device == nullptr) {
         throw EMediaError("No sound output to play \"" + path + "\": " + Owner.Why);
     }
-    return device->Open(path);
+    device->Open(path);
 }
 
-void TLazyAudio::TMusic::PlayFromStart() {
+void TLazyAudio::TMusic::Play() {
     if (IMusicDevice* device = Device()) {
-        device->PlayFromStart();
+        device->Play();
     }
 }
 
 void TLazyAudio::TMusic::Pause() {
     if (IMusicDevice* device = Device()) {
         device->Pause();
-    }
-}
-
-void TLazyAudio::TMusic::Resume() {
-    if (IMusicDevice* device = Device()) {
-        device->Resume();
     }
 }
 

@@ -12,7 +12,7 @@
 // the effects are silent and the music cannot open.
 class TLazyAudio {
   public:
-    TLazyAudio();
+    TLazyAudio() = default;
     ~TLazyAudio();
     // Begins loading on a thread of its own. The loader and the toolkit would take turns at the
     // dynamic linker's lock, so this is best called once the window is on its way.
@@ -36,10 +36,9 @@ class TLazyAudio {
     class TMusic : public IMusicDevice {
       public:
         explicit TMusic(TLazyAudio& owner) : Owner(owner) {}
-        uint32_t Open(const std::string& path) override;
-        void PlayFromStart() override;
+        void Open(const std::string& path) override;
+        void Play() override;
         void Pause() override;
-        void Resume() override;
         void Close() override;
 
       private:

@@ -32,9 +32,9 @@ void TMainForm::PlayErrorSound() {
 }
 
 void TMainForm::BackMusicNotify(QObject*) {
-    // A piece that stopped at its end starts again from the beginning (auto-rewind), which loops
-    // it. A stop asked for by the switch finds the music switched off, and a replaced request
-    // finds the player playing: both leave it as it is.
+    // A stop asked for by the switch finds the music switched off, and a replaced request finds
+    // the player playing: both leave it as it is. A piece that had stopped at its end would play
+    // again here, but the device starts it over by itself.
     if (BackMusic->Mode() == TPlayerMode::Stopped && CmMusic->isChecked()) {
         BackMusic->Play();
     }

@@ -1,10 +1,11 @@
-// SdlAudio.cpp: opening SDL's audio output, and the effects played on it.
+// SdlAudio.cpp: SDL's audio output, open while something sounds, and the effects played on it.
 #include "audio/SdlAudio.h"
 
 #include <SDL.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 #include "files/RegularFile.h"
 
@@ -13,9 +14,11 @@ namespace {
 constexpr int EffectChannel = 0;
 // The effects are written at this rate, so the mixer need not resample them; a small buffer
 // keeps a move's sound close to the move.
-constexpr int OutputRate = 44100;
+constexpr int PreferredRate = 44100;
 constexpr int OutputChannels = 2;
 constexpr int BufferFrames = 1024;
+// Moves come a few to the second while a player is at it; the device stays open between them.
+constexpr int SleepAfterSilenceMs = 1500;
 
 }  // namespace
 
@@ -23,28 +26,41 @@ TSdlAudio::TSdlAudio() {
     // SDL would otherwise catch SIGINT and SIGTERM, which must close the window to save the
     // settings.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    Opener = SDL_CreateThread(OpenOutput, "audio opener", this);
+    Opener = SDL_CreateThread(TryOutput, "audio opener", this);
     if (Opener == nullptr) {
-        OpenOutput(this);
+        TryOutput(this);
     }
 }
 
-int TSdlAudio::OpenOutput(void* audio) {
+int TSdlAudio::TryOutput(void* audio) {
+    auto* self = static_cast<TSdlAudio*>(audio);
     // SDL keeps its error text per thread, so it is read here.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudioDevice(OutputRate, AUDIO_S16SYS, OutputChannels, BufferFrames, nullptr,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
-        std::string& why = static_cast<TSdlAudio*>(audio)->Why;
-        why = SDL_GetError();
-        if (why.empty()) {
-            why = "no audio output is available";
+        !self->OpenDevice(SDL_AUDIO_ALLOW_FREQUENCY_CHANGE)) {
+        self->Why = SDL_GetError();
+        if (self->Why.empty()) {
+            self->Why = "no audio output is available";
         }
+        return 0;
     }
+    Mix_QuerySpec(&self->OutputRate, nullptr, nullptr);
+    // Nothing sounds yet.
+    Mix_CloseAudio();
+    self->DeviceOpen = false;
     return 0;
 }
 
+bool TSdlAudio::OpenDevice(int allowedChanges) {
+    const int rate = OutputRate != 0 ? OutputRate : PreferredRate;
+    DeviceOpen = Mix_OpenAudioDevice(rate, AUDIO_S16SYS, OutputChannels, BufferFrames, nullptr,
+                                     allowedChanges) == 0;
+    return DeviceOpen;
+}
+
 TSdlAudio::~TSdlAudio() {
-    if (Failure().empty()) {
+    Failure();
+    Sleeper.reset();
+    if (DeviceOpen) {
         Mix_CloseAudio();
     }
     Mix_Quit();
@@ -58,6 +74,36 @@ const std::string& TSdlAudio::Failure() {
         Opener = nullptr;
     }
     return Why;
+}
+
+bool TSdlAudio::Wake() {
+    if (!Failure().empty()) {
+        return false;
+    }
+    // The rate found at first stays, as the loaded effects and the synthesizer are made for it.
+    return DeviceOpen || OpenDevice(0);
+}
+
+void TSdlAudio::SleepWhenSilent() {
+    if (!Sleeper) {
+        Sleeper = std::make_unique<QTimer>();
+        Sleeper->setSingleShot(true);
+        QObject::connect(Sleeper.get(), &QTimer::timeout, [this] { SleepIfSilent(); });
+    }
+    Sleeper->start(SleepAfterSilenceMs);
+}
+
+void TSdlAudio::SleepIfSilent() {
+    if (!DeviceOpen || Mix_GetMusicHookData() != nullptr) {
+        // The music unhooks itself when it stops, and asks for sleep then.
+        return;
+    }
+    if (Mix_Playing(-1) > 0) {
+        SleepWhenSilent();
+        return;
+    }
+    Mix_CloseAudio();
+    DeviceOpen = false;
 }
 
 void TSdlSoundEffects::PlayWave(const std::string& fileName) {
@@ -78,7 +124,8 @@ void TSdlSoundEffects::PlayWave(const std::string& fileName) {
             QApplication::beep();
             return;
         }
-        if (!Audio.Failure().empty()) {
+        // The mixer decodes an effect into the device's format, so it is loaded awake.
+        if (!Audio.Wake()) {
             return;
         }
         // Decoded from memory: the file has been read whole, and once.
@@ -88,7 +135,12 @@ void TSdlSoundEffects::PlayWave(const std::string& fileName) {
     }
     if (!chunk->second) {
         QApplication::beep();
+        Audio.SleepWhenSilent();
+        return;
+    }
+    if (!Audio.Wake()) {
         return;
     }
     Mix_PlayChannel(EffectChannel, chunk->second.get(), 0);
+    Audio.SleepWhenSilent();
 }

@@ -10,9 +10,13 @@
 
 #include "audio/SoundEffects.h"
 
-// Opens the output device in the background from construction on, so the window is built
-// meanwhile; the first effect or piece waits for it. The output is always 16-bit stereo; only its
-// rate follows what the sound card offers.
+class QTimer;
+
+// Tries the output device in the background from construction on, so the window is built
+// meanwhile. After that the device is open only while something sounds: SDL's audio thread wakes
+// for every buffer, silent or not, so the device is closed a little after the last sound and
+// opened again for the next. The output is always 16-bit stereo; only its rate follows what the
+// sound card offers.
 class TSdlAudio {
   public:
     TSdlAudio();
@@ -20,15 +24,28 @@ class TSdlAudio {
     TSdlAudio(const TSdlAudio&) = delete;
     TSdlAudio& operator=(const TSdlAudio&) = delete;
 
-    // Empty once the device is open; otherwise why it could not be opened.
+    // Empty once the device has been tried and found; otherwise why it could not be opened.
     const std::string& Failure();
+    // The output's rate in frames a second, once the device has been found.
+    int Rate() const { return OutputRate; }
+    // Opens the device for something about to sound; false when there is none.
+    bool Wake();
+    // Closes the device a little after the effects have ended and the music has been unhooked.
+    void SleepWhenSilent();
+    bool Awake() const { return DeviceOpen; }
 
   private:
-    static int OpenOutput(void* audio);
+    static int TryOutput(void* audio);
+    bool OpenDevice(int allowedChanges);
+    void SleepIfSilent();
 
     // An SDL thread, as SDL frees what it keeps per thread only for threads of its own.
     SDL_Thread* Opener = nullptr;
     std::string Why;
+    int OutputRate = 0;
+    bool DeviceOpen = false;
+    // Made on first use, on the toolkit's thread, where its events are delivered.
+    std::unique_ptr<QTimer> Sleeper;
 };
 
 // Effects on one mixer channel, so a new one cuts off the one before.

@@ -7,39 +7,29 @@
 
 #include "audio/MusicPlayer.h"
 
-class QTimer;
-
 class TMediaPlayer : public QObject {
     Q_OBJECT
 
   public:
-    TMediaPlayer(IMusicDevice& device, ITickCounter& ticks, QObject* parent);
+    TMediaPlayer(IMusicDevice& device, QObject* parent);
 
     void SetFileName(const QString& fileName) { File = fileName; }
     QString FileName() const { return File; }
-    void SetAutoRewind(bool on) { Player.AutoRewind = on; }
-    bool AutoRewind() const { return Player.AutoRewind; }
 
     // Opens the device for the file name, waiting until it is done; throws EMediaError.
-    void Open();
+    void Open() { Player.Open(File.toStdString()); }
     // Both throw EMediaError when no device is open.
-    void Play();
-    void Stop();
+    void Play() { Player.Play(); }
+    void Stop() { Player.Stop(); }
 
-    TPlayerMode Mode();
-    uint32_t Position();
-    uint32_t Length() const { return Player.Length(); }
+    TPlayerMode Mode() const { return Player.Mode(); }
 
   signals:
-    // A play request has ended. Connect it queued, as a message posted to the window: it may be
-    // emitted from inside Play, Stop or a look at the mode.
+    // A play request has ended. Connect it queued, as a message posted to the window: it is
+    // emitted from inside Play and Stop.
     void Notify();
 
   private:
-    // Wakes the player when the piece's end, or the silencing after it, is due.
-    void Rearm();
-
     QString File;
-    QTimer* DueTimer;
     TMusicPlayer Player;
 };

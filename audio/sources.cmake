@@ -1,9 +1,7 @@
 # Sources of the sound effects and the music.
 list(APPEND CORE_SOURCES
-  audio/MidiFile.cpp
   audio/MusicPlayer.cpp
   audio/SoundFiles.cpp
-  audio/SoundfontSubset.cpp
 )
 list(APPEND GUI_SOURCES
   audio/LazyAudio.cpp
@@ -15,6 +13,5 @@ list(APPEND GUI_SOURCES
 list(APPEND AUDIO_OUTPUT_SOURCES
   audio/SdlAudio.cpp
   audio/FluidMusic.cpp
-  audio/SoundfontLoading.cpp
 )
 set(AUDIO_MODULE_SOURCES audio/AudioModule.cpp)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""test_music.py: the real game plays the music beside it without a word; without it, one box at start and one for each music switch."""
+"""test_music.py: the real game plays the music beside it without a word; without it, one box at start and one for each music switch; music the synthesizer cannot play is one box, and the game plays on."""
 
 import os
 import shutil
@@ -13,12 +13,18 @@ import unittest
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
-from test_startup_and_exit import CLIENT_HEIGHT, read_section, settings_path  # noqa: E402
+from test_startup_and_exit import (  # noqa: E402
+    BOARD_IN_CLIENT, CLIENT_HEIGHT, read_section, settings_path)
 
 GAME = None
 ARTIFACTS = None
 
 MUSIC_BUTTON_IN_CLIENT = (208 + 12, 4 + 12)
+BOARD_SIZE = 360
+# A MIDI file timed in SMPTE frames, which the synthesizer cannot play: a header of format 0 with
+# one track and a division of 25 frames of 40 ticks, then one note.
+SMPTE_MUSIC = (b"MThd" + bytes.fromhex("00000006 0000 0001 E728") +
+               b"MTrk" + bytes.fromhex("0000000C 00903C64 30803C40 00FF2F00"))
 MAIN_TITLE = "Zellipo"
 # Message boxes carry the application's title.
 BOX_TITLE = "Quorvel"
@@ -93,13 +99,25 @@ class MusicTest(unittest.TestCase):
         self.expect_no_box(1.0, "after switching the music off, on and off")
         self.assertEqual(self.stored_music(), 0)
 
-    def test_missing_music_is_reported_once_and_the_switch_still_flips(self):
-        # The game and its sound module in a folder of their own, without the music beside them.
+    def game_apart(self, music=None):
+        """The game and its sound module in a folder of their own, with the music given or none."""
         folder = tempfile.TemporaryDirectory(prefix="zellipo-game-")
         self.addCleanup(folder.cleanup)
         game = shutil.copy(GAME, folder.name)
         shutil.copy(os.path.join(os.path.dirname(GAME), "zellipo-audio.so"), folder.name)
-        self.launch(game)
+        if music is not None:
+            with open(os.path.join(folder.name, "Music.mid"), "wb") as f:
+                f.write(music)
+        return game
+
+    def board(self, window):
+        client = (window.x, window.y + window.height - CLIENT_HEIGHT)
+        return self.session.screenshot().crop(client[0] + BOARD_IN_CLIENT[0],
+                                              client[1] + BOARD_IN_CLIENT[1], BOARD_SIZE,
+                                              BOARD_SIZE)
+
+    def test_missing_music_is_reported_once_and_the_switch_still_flips(self):
+        self.launch(self.game_apart())
 
         # The music is opened just after the window first reaches the screen, so the box comes
         # with the window rather than holding it up.
@@ -112,6 +130,33 @@ class MusicTest(unittest.TestCase):
         self.close_box("after switching the music off")
         self.expect_no_box(0.5, "twice for one switch")
         self.assertEqual(self.stored_music(), 0)
+
+    def test_music_the_synthesizer_cannot_play_is_one_box_and_the_game_plays_on(self):
+        self.launch(self.game_apart(SMPTE_MUSIC))
+        box = self.session.find_window(self.game, BOX_TITLE)
+        window = self.session.find_window(self.game, MAIN_TITLE)
+        self.session.key(box.wid, "Return")
+        if not self.session.wait_until_hidden(self.game, box.wid):
+            self.fail_with_shot("Return did not close the message box of the music")
+        self.expect_no_box(1.0, "a second time for the music")
+
+        # Up moves the tile below the hole, Down the one above: one of them moves a tile.
+        before = self.board(window)
+        self.session.focus(window.wid)
+        for key in ("Up", "Down"):
+            self.session.key(window.wid, key)
+            deadline = time.monotonic() + 5
+            while time.monotonic() < deadline and self.board(window).rgb == before.rgb:
+                time.sleep(0.1)
+            if self.board(window).rgb != before.rgb:
+                break
+        else:
+            self.fail_with_shot("neither Up nor Down moved a tile after the music was refused")
+
+        self.assertEqual(self.stored_music(), 1)
+        # The refusal is told in the box, not over and over on the terminal.
+        lines = [line for line in self.session.program_log(self.game).splitlines() if line]
+        self.assertEqual(len(lines), len(set(lines)), "\n".join(lines[:20]))
 
 
 if __name__ == "__main__":

@@ -23,23 +23,20 @@ class TFakeSoundEffects : public ISoundEffects {
     }
 };
 
-// Records every request as a line: "Open <path>", "PlayFromStart", "Pause", "Resume", "Close".
+// Records every request as a line: "Open <path>", "Play", "Pause", "Close".
 class TFakeMusicDevice : public IMusicDevice {
   public:
-    uint32_t LengthMs = 96000;
     // The reason an open fails with, when set.
     std::optional<std::string> RefuseOpen;
     std::vector<std::string> Log;
 
-    uint32_t Open(const std::string& path) override {
+    void Open(const std::string& path) override {
         Log.push_back("Open " + path);
         if (RefuseOpen) {
             throw EMediaError(*RefuseOpen);
         }
-        return LengthMs;
     }
-    void PlayFromStart() override { Log.push_back("PlayFromStart"); }
+    void Play() override { Log.push_back("Play"); }
     void Pause() override { Log.push_back("Pause"); }
-    void Resume() override { Log.push_back("Resume"); }
     void Close() override { Log.push_back("Close"); }
 };
