@@ -15,9 +15,8 @@
 
 namespace {
 
-// The game's piece sounds some fifteen voices at once with its releases; a player's own piece
-// may have more parts, and the oldest voices give way beyond this. Each voice costs memory up
-// front.
+// The game's piece sounds up to some fifty voices at once with its releases; beyond this the
+// quietest releases give way, 85 dB below the piece. Each voice costs memory up front.
 constexpr int Polyphony = 48;
 // The mixer adds nothing to the music stream, so this is its loudness on the speakers: the level
 // SDL_mixer's own MIDI player gives FluidSynth at full volume, which leaves the effects on top.

@@ -13,13 +13,21 @@ void TLazyAudio::Start() {
     }
 }
 
+namespace {
+
+// The output the program leaves to the end of the process, where it is still reachable.
+IAudioOutput* KeptToTheEnd = nullptr;
+
+}  // namespace
+
 TLazyAudio::~TLazyAudio() {
     if (Loader.joinable()) {
         Loader.join();
     }
-    // The module stays mapped to the end: SDL and FluidSynth keep threads and handlers of theirs
-    // until the process goes.
-    Loaded.reset();
+    // Closing the sound card waits for the audio thread to finish the buffer it is on, tens of
+    // milliseconds at every close of the game, and the synthesizer's teardown frees every
+    // sample: the end of the process does both at once. The music has stopped with its player.
+    KeptToTheEnd = Loaded.release();
 }
 
 void TLazyAudio::Load() {

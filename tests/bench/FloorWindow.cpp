@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/SignalRoute.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QLabel window(QStringLiteral("00:00:00"));
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
                            .arg(seconds % 60, 2, 10, QLatin1Char('0')));
     });
     clock.start(1000);
+    RouteTerminationToClose([] { QApplication::closeAllWindows(); });
     window.show();
     return app.exec();
 }
