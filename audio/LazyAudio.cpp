@@ -13,12 +13,9 @@ void TLazyAudio::Start() {
     }
 }
 
-namespace {
-
-// The output the program leaves to the end of the process, where it is still reachable.
+// The output the program leaves to the end of the process, where it is still reachable. Of
+// external linkage, so that the store to it stays.
 IAudioOutput* KeptToTheEnd = nullptr;
-
-}  // namespace
 
 TLazyAudio::~TLazyAudio() {
     if (Loader.joinable()) {
