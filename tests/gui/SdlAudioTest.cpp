@@ -51,7 +51,7 @@ bool StaysSilent() {
     return QTest::qWaitFor([] { return Buffers >= 12; }, 5000) && AudibleBuffers == 0;
 }
 
-// A standard MIDI file of one track: header fields as given, then the events.
+// A standard MIDI file of that many copies of one track of the events, timed by the division.
 QByteArray Midi(int tracks, uint8_t divisionHigh, uint8_t divisionLow, const QByteArray& events) {
     QByteArray track =
         QByteArray("MTrk") + QByteArray::fromHex("000000") + char(events.size()) + events;
