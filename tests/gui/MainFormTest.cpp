@@ -278,7 +278,7 @@ class TMainFormTest : public QObject {
                 QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
             }
             TMainFormProbe::Show(form);
-            QCOMPARE(World->Music.Log.back(), std::string("PlayFromStart"));
+            QCOMPARE(World->Music.Log.back(), std::string("Play"));
         }
         QCOMPARE(*World->Store.Get("Level"), DwordValue(0));
         QCOMPARE(*World->Store.Get("Sound"), DwordValue(1));
