@@ -5,16 +5,20 @@
 #include "app/SystemClocks.h"
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
+#include "app/ToolkitArguments.h"
 #include "audio/LazyAudio.h"
 #include "pictures/EditorLauncher.h"
 #include "pictures/MountVolumes.h"
 #include "pictures/TPlayAndEditDlg.h"
 #include "settings/RegFileStore.h"
 
+#include <cstdlib>
+
 void InitBuiltInResources();
 
 int main(int argc, char** argv) {
-    TZellipoApp app(argc, argv);
+    TToolkitArguments arguments(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
+    TZellipoApp app(arguments.Count, arguments.Values());
     TLazyAudio audio;
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));

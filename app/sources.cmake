@@ -1,6 +1,6 @@
 # Sources of the application shell: the entry point, the main window, the clock.
 list(APPEND CORE_SOURCES app/GameClock.cpp app/Levels.cpp)
-list(APPEND PLATFORM_SOURCES app/SystemClocks.cpp)
+list(APPEND PLATFORM_SOURCES app/SystemClocks.cpp app/ToolkitArguments.cpp)
 list(APPEND GUI_SOURCES
   app/TZellipoApp.cpp
   app/ErrorBox.cpp
