@@ -36,6 +36,7 @@ void TMainForm::AppRestore(QObject*) {
 }
 
 void TMainForm::PauseBtnClick(QObject*) {
+    FollowPause(PauseWatch.Paused());
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible()) {
             window->showMinimized();
@@ -45,13 +46,20 @@ void TMainForm::PauseBtnClick(QObject*) {
 
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // Focus moving to another program is no minimize; it counts only where the desktop reports
+    // no minimize at all.
     if (event->type() == QEvent::WindowStateChange) {
-        // Focus moving to another program is no minimize; only the window's own state counts.
-        if (isMinimized()) {
-            Guarded([this] { AppMinimize(this); });
-        } else {
-            Guarded([this] { AppRestore(this); });
-        }
+        FollowPause(PauseWatch.StateChanged(isMinimized()));
+    } else if (event->type() == QEvent::ActivationChange) {
+        FollowPause(PauseWatch.ActiveChanged(isActiveWindow()));
+    }
+}
+
+void TMainForm::FollowPause(TPauseStep step) {
+    if (step == TPauseStep::Stop) {
+        Guarded([this] { AppMinimize(this); });
+    } else if (step == TPauseStep::Resume) {
+        Guarded([this] { AppRestore(this); });
     }
 }
 

@@ -24,7 +24,9 @@ TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
       Ticks(seams.Ticks),
       Calendar(seams.Calendar),
       Store(seams.Store),
-      Sounds(seams.Sounds) {
+      Sounds(seams.Sounds),
+      // Only X11 reports a window minimized; a Wayland compositor keeps that to itself.
+      PauseWatch(!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
     setupUi(this);
     ClockTimer->setObjectName(QStringLiteral("ClockTimer"));
     ClockTimer->setInterval(IntervalRunning);

@@ -7,6 +7,7 @@
 
 #include "app/Clocks.h"
 #include "app/GameClock.h"
+#include "app/PauseWatch.h"
 #include "audio/MusicDevice.h"
 #include "audio/SoundEffects.h"
 #include "engine/Board.h"
@@ -115,6 +116,7 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void SyncLevelButtons();
     // Shows one level's button pressed and the other three released.
     void PressLevelButton(QAbstractButton* pressed);
+    void FollowPause(TPauseStep step);
     void EnableClockTimer();
     void SetClockInterval(int32_t ms);
     void ShowClockNormalColours();
@@ -134,4 +136,5 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     QImage WorkBitmap;
     TBoard Board;
     TClock Clock;
+    TPauseWatch PauseWatch;
 };

@@ -1,5 +1,5 @@
 # Sources of the application shell: the entry point, the main window, the clock.
-list(APPEND CORE_SOURCES app/GameClock.cpp app/Levels.cpp)
+list(APPEND CORE_SOURCES app/GameClock.cpp app/Levels.cpp app/PauseWatch.cpp)
 list(APPEND PLATFORM_SOURCES app/SystemClocks.cpp app/ToolkitArguments.cpp)
 list(APPEND GUI_SOURCES
   app/TZellipoApp.cpp
