@@ -1,8 +1,8 @@
 // Cursors.cpp: the screen's table of the program's cursors.
 #include "engine/Cursors.h"
 
-#include <QBitmap>
 #include <QImage>
+#include <QPixmap>
 #include <map>
 
 namespace {
@@ -13,26 +13,22 @@ std::map<int32_t, QCursor>& CursorTable() {
 }
 
 // Black outline, white fill, magenta where the cursor is transparent; the hot spot is the
-// fingertip.
+// fingertip. An ARGB image rather than a bitmap and mask: Wayland shows no two-colour cursors,
+// and under X11 the pixels are the same.
 QCursor LoadHand(const char* resource, int hotX, int hotY) {
-    const QImage image =
+    const QImage drawn =
         QImage(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
-    QImage shape(image.size(), QImage::Format_MonoLSB);
-    QImage mask(image.size(), QImage::Format_MonoLSB);
-    shape.setColorCount(2);
-    mask.setColorCount(2);
-    for (QImage* mono : {&shape, &mask}) {
-        mono->setColor(0, qRgb(255, 255, 255));
-        mono->setColor(1, qRgb(0, 0, 0));
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            shape.setPixel(x, y, pixel == qRgb(0, 0, 0) ? 1 : 0);
-            mask.setPixel(x, y, pixel == qRgb(255, 0, 255) ? 0 : 1);
+    QImage hand(drawn.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb pixel = drawn.pixel(x, y);
+            hand.setPixel(x, y,
+                          pixel == qRgb(255, 0, 255) ? qRgba(0, 0, 0, 0)
+                          : pixel == qRgb(0, 0, 0)   ? pixel
+                                                     : qRgb(255, 255, 255));
         }
     }
-    return QCursor(QBitmap::fromImage(shape), QBitmap::fromImage(mask), hotX, hotY);
+    return QCursor(QPixmap::fromImage(hand), hotX, hotY);
 }
 
 }  // namespace

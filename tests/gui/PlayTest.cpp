@@ -164,11 +164,30 @@ class TPlayTest : public QObject {
         const struct {
             int Cell;
             QPoint HotSpot;
-        } cases[] = {{5, {7, 15}}, {3, {22, 15}}, {7, {16, 9}}, {1, {13, 24}}};
+            const char* Drawn;
+        } cases[] = {{5, {7, 15}, ":/cursor_left.bmp"},
+                     {3, {22, 15}, ":/cursor_right.bmp"},
+                     {7, {16, 9}, ":/cursor_up.bmp"},
+                     {1, {13, 24}, ":/cursor_down.bmp"}};
         for (const auto& c : cases) {
             MovePointer(form.MainPaint, TMainFormProbe::CellCentre(c.Cell));
-            QCOMPARE(form.MainPaint->cursor().shape(), Qt::BitmapCursor);
-            QCOMPARE(form.MainPaint->cursor().hotSpot(), c.HotSpot);
+            const QCursor cursor = form.MainPaint->cursor();
+            QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+            QCOMPARE(cursor.hotSpot(), c.HotSpot);
+            // A colour image, which every desktop shows, with the pixels a two-colour cursor
+            // had: black stays black, magenta is see-through, any other colour is white.
+            const QImage drawn = QImage(QString::fromLatin1(c.Drawn));
+            const QImage shown = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), drawn.size());
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QRgb pixel = drawn.pixelColor(x, y).rgb();
+                    const QRgb expected = pixel == qRgb(255, 0, 255) ? qRgba(0, 0, 0, 0)
+                                          : pixel == qRgb(0, 0, 0)   ? qRgb(0, 0, 0)
+                                                                     : qRgb(255, 255, 255);
+                    QCOMPARE(shown.pixel(x, y), expected);
+                }
+            }
         }
         MovePointer(form.MainPaint, TMainFormProbe::CellCentre(0));
         QCOMPARE(form.MainPaint->cursor().shape(), Qt::ArrowCursor);
