@@ -6,7 +6,7 @@
 
 void ShowErrorBox(const QString& text) {
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text);
-    box.addButton(QStringLiteral("確定"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("ErrorBox", "確定"), QMessageBox::AcceptRole);
     box.exec();
 }
 

@@ -6,11 +6,14 @@
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
 #include "app/ToolkitArguments.h"
+#include "app/Translation.h"
 #include "audio/LazyAudio.h"
 #include "pictures/EditorLauncher.h"
 #include "pictures/MountVolumes.h"
 #include "pictures/TPlayAndEditDlg.h"
 #include "settings/RegFileStore.h"
+
+#include <QLocale>
 
 #include <cstdlib>
 
@@ -25,6 +28,10 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
         // Lets the desktop match the windows to the installed entry and its icon.
         QGuiApplication::setDesktopFileName(QStringLiteral("org.belnovia.Zellipo"));
+        // Before any window exists: the forms take their texts as they are built. The
+        // translations lie beside the executable, as the music does.
+        InstallTranslation(app, QCoreApplication::applicationDirPath(),
+                           QLocale::system().uiLanguages());
         InitBuiltInResources();
         RegisterFontSubstitutes();
 

@@ -4,6 +4,7 @@ list(APPEND PLATFORM_SOURCES app/SystemClocks.cpp app/ToolkitArguments.cpp)
 list(APPEND GUI_SOURCES
   app/TZellipoApp.cpp
   app/ErrorBox.cpp
+  app/Translation.cpp
   app/FormLook.cpp
   app/DialogKeys.cpp
   app/SignalRoute.cpp

@@ -1,5 +1,5 @@
 # The Qt front end: forms, toolkit adapters, built-in images and the game executable.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test LinguistTools)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
@@ -62,4 +62,9 @@ add_executable(zellipo app/main.cpp)
 target_link_libraries(zellipo PRIVATE gui)
 add_dependencies(zellipo sounds zellipo_audio)
 set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The texts are written in Traditional Chinese; each translation is compiled beside the game,
+# where it looks for them.
+set(TRANSLATION_FILES ${CMAKE_CURRENT_SOURCE_DIR}/translations/zellipo_en.ts)
+set_source_files_properties(${TRANSLATION_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_BINARY_DIR})
+qt_add_lrelease(zellipo TS_FILES ${TRANSLATION_FILES} QM_FILES_OUTPUT_VARIABLE TRANSLATION_QM_FILES)
 include(pictures/samples.cmake)

@@ -9,7 +9,7 @@ set(APP_ID org.belnovia.Zellipo)
 install(TARGETS zellipo RUNTIME DESTINATION ${GAME_DIR})
 install(TARGETS zellipo_audio LIBRARY DESTINATION ${GAME_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/Music.mid ${CMAKE_BINARY_DIR}/pon.wav ${CMAKE_BINARY_DIR}/error.wav
-        DESTINATION ${GAME_DIR})
+        ${TRANSLATION_QM_FILES} DESTINATION ${GAME_DIR})
 file(RELATIVE_PATH GAME_FROM_BIN /${CMAKE_INSTALL_BINDIR} /${GAME_DIR}/zellipo)
 install(CODE "
   set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zellipo\")

@@ -8,18 +8,6 @@
 #include "about/TAboutBox.h"
 #include "settings/Infobank.h"
 
-namespace {
-
-// Whether the label is large enough for all of its text, on as many lines as it may wrap to.
-bool TextShowsWhole(const QLabel& label) {
-    const QRect room = label.contentsRect();
-    const QRect needed = label.fontMetrics().boundingRect(
-        room, int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0), label.text());
-    return room.contains(needed);
-}
-
-}  // namespace
-
 class TAboutBoxTest : public QObject {
     Q_OBJECT
 

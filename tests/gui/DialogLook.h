@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QLabel>
 #include <QScreen>
 #include <QStringList>
 
@@ -34,4 +35,12 @@ inline QStringList DialogLookProblems(const QDialog& dialog, QSize clientSize) {
             << QStringLiteral("off the screen's centre by %1, %2").arg(offset.x()).arg(offset.y());
     }
     return problems;
+}
+
+// Whether the label is large enough for all of its text, on as many lines as it may wrap to.
+inline bool TextShowsWhole(const QLabel& label) {
+    const QRect room = label.contentsRect();
+    const QRect needed = label.fontMetrics().boundingRect(
+        room, int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0), label.text());
+    return room.contains(needed);
 }

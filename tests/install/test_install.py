@@ -61,7 +61,7 @@ class InstalledGameTest(unittest.TestCase):
         with tempfile.TemporaryDirectory(prefix="zellipo-prefix-") as prefix:
             run("cmake", "--install", BUILD, "--prefix", prefix)
             game_dir = os.path.join(prefix, "libexec", "zellipo")
-            for name in ("zellipo", "Music.mid", "pon.wav", "error.wav"):
+            for name in ("zellipo", "Music.mid", "pon.wav", "error.wav", "zellipo_en.qm"):
                 self.assertTrue(os.path.isfile(os.path.join(game_dir, name)), name)
             for size in (16, 22, 24, 32, 48, 64, 128, 256):
                 self.assertTrue(os.path.isfile(os.path.join(
