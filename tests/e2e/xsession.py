@@ -256,6 +256,11 @@ class XSession:
             env.pop(name, None)
         env["DISPLAY"] = self.display
         env["QT_QPA_PLATFORM"] = "xcb"
+        # The texts as written, whatever the language of the desktop the tests were started from:
+        # the tests find windows and menus by them.
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(name, None)
+        env["LANG"] = "C.UTF-8"
         # No session bus here, as on a desktop whose bus is down: without an address libdbus
         # would fork to launch one from the program's threads (Qt's and SDL's both ask), and a
         # child forked from a sanitized, threaded program can hang before it execs.
