@@ -85,6 +85,9 @@ void TFluidMusicDevice::CreateSynth() {
     // The reverb gives the room; the chorus adds to every rendered sample for little that a
     // listener of a small wind-and-strings ensemble hears.
     fluid_settings_setint(Settings.get(), "synth.chorus.active", 0);
+    // Background music needs no guard against being paged out, and pinned samples would count
+    // against the player's limit of locked memory, which a larger soundfont's instruments exceed.
+    fluid_settings_setint(Settings.get(), "synth.lock-memory", 0);
     // The sequencer moves on with the rendered samples, so it stands still while paused.
     fluid_settings_setstr(Settings.get(), "player.timing-source", "sample");
     // A reset between rounds would let go of the instruments, and their samples would be read
