@@ -13,7 +13,7 @@ PACKAGES="
   xvfb xauth xdotool x11-utils twm openbox imagemagick clang-format
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev
-  weston xwayland qt6-wayland
+  mutter dbus-daemon xwayland qt6-wayland
 "
 
 missing=""

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""test_wayland_session.py: the real game in a Wayland session with XWayland beside it, as GNOME and Plasma run it: it takes the X display, and SIGTERM still saves."""
+"""test_wayland_session.py: the real game in a Wayland session with XWayland beside it, as GNOME runs it: it takes the X display, its pause leaves the minimized time out, and SIGTERM still saves."""
 
+import glob
 import os
 import re
 import shutil
@@ -13,7 +14,9 @@ import unittest
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
-from test_startup_and_exit import expected_values, settings_path, settings_problems  # noqa: E402
+from test_pause import check_pause_leaves_time_out, window_state  # noqa: E402
+from test_startup_and_exit import (CLIENT_HEIGHT, expected_values, settings_path,  # noqa: E402
+                                   settings_problems)
 
 GAME = None
 ARTIFACTS = None
@@ -23,32 +26,49 @@ ARTIFACTS = None
 COMPOSITOR_TIMEOUT = 30.0
 WINDOW_TIMEOUT = 60.0
 EXIT_TIMEOUT = 20.0
+STATE_TIMEOUT = 15.0
 
 DESKTOP_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources",
                              "desktop", "org.belnovia.Zellipo.desktop")
 
-# weston, for its headless back end and XWayland, as Debian packages them.
-NEEDED = ("weston", "Xwayland", "xdotool", "xprop")
+# GNOME's compositor with XWayland, and a session bus for it, as Debian packages them.
+NEEDED = ("mutter", "Xwayland", "dbus-run-session", "xdotool", "xprop", "xwininfo")
 
 
 class WaylandSession:
-    """A headless weston with XWayland, in a runtime folder of its own.
+    """mutter, GNOME's compositor, nested in a private Xvfb, with XWayland, in a runtime folder
+    of its own.
 
-    The headless back end has no input seat: the test sends signals, never pointer motion.
+    mutter draws its whole session into one window at the Xvfb's corner, unscaled, and takes its
+    input from there: the Xvfb's screen shows what a player would see, at the coordinates of the
+    session's X display, and the Xvfb's pointer is the player's hand.
     """
 
     def __init__(self):
         self.runtime = tempfile.TemporaryDirectory(prefix="zellipo-wl-")
         os.chmod(self.runtime.name, 0o700)
         self.socket = "wayland-zellipo"
-        self.log_path = os.path.join(self.runtime.name, "weston.log")
+        self.log_path = os.path.join(self.runtime.name, "mutter.log")
         self.display = None
-        self.weston = subprocess.Popen(
-            ["weston", "--backend=headless-backend.so", "--xwayland", "--idle-time=0",
-             "--width=1024", "--height=768", "--socket=" + self.socket,
-             "--log=" + self.log_path],
-            env=self.base_env(), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.STDOUT, start_new_session=True)
+        self.xauthority = None
+        self.mutter = None
+        self.screen = xsession.XSession()
+        try:
+            self.screen.__enter__()
+            env = self.base_env()
+            env["DISPLAY"] = self.screen.display
+            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+            with open(self.log_path, "wb") as log:
+                # mutter asks the session bus for its settings and names; a machine running the
+                # tests may have none, so the session brings its own.
+                self.mutter = subprocess.Popen(
+                    ["dbus-run-session", "--", "mutter", "--wayland", "--nested",
+                     "--wayland-display=" + self.socket],
+                    env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                    start_new_session=True)
+        except BaseException:
+            self.close()
+            raise
 
     def base_env(self):
         env = {name: value for name, value in os.environ.items()
@@ -65,50 +85,68 @@ class WaylandSession:
             return ""
 
     def wait_ready(self):
-        """The X display weston listens on for XWayland, once its Wayland socket is there."""
+        """The X display mutter serves with XWayland and its key, once its Wayland socket is
+        there."""
         def ready():
-            if self.weston.poll() is not None:
-                raise xsession.XSessionError("weston ended (exit code %s):\n%s" % (
-                    self.weston.returncode, self.log()))
-            match = re.search(r"xserver listening on display (:\d+)", self.log())
+            if self.mutter.poll() is not None:
+                raise xsession.XSessionError("mutter ended (exit code %s):\n%s" % (
+                    self.mutter.returncode, self.log()))
+            match = re.search(r"Using public X11 display (:\d+)", self.log())
+            keys = glob.glob(os.path.join(self.runtime.name, ".mutter-Xwaylandauth.*"))
             socket_there = os.path.exists(os.path.join(self.runtime.name, self.socket))
-            return match.group(1) if match and socket_there else None
+            return (match.group(1), keys[0]) if match and keys and socket_there else None
 
-        self.display = xsession.wait_until(ready, COMPOSITOR_TIMEOUT)
-        if not self.display:
-            raise xsession.XSessionError("weston was not ready within %.0f s:\n%s" % (
+        answer = xsession.wait_until(ready, COMPOSITOR_TIMEOUT)
+        if not answer:
+            raise xsession.XSessionError("mutter was not ready within %.0f s:\n%s" % (
                 COMPOSITOR_TIMEOUT, self.log()))
+        self.display, self.xauthority = answer
 
     def desktop_env(self, extra):
         """What a program started from a Wayland desktop has: both displays and the session
         type."""
         env = self.base_env()
         env.update({"WAYLAND_DISPLAY": self.socket, "DISPLAY": self.display,
-                    "XDG_SESSION_TYPE": "wayland"})
+                    "XAUTHORITY": self.xauthority, "XDG_SESSION_TYPE": "wayland",
+                    # The session bus is mutter's own; without an address libdbus would fork
+                    # to launch one from the game's threads.
+                    "DBUS_SESSION_BUS_ADDRESS": "unix:path=" + os.path.join(
+                        self.runtime.name, "no-session-bus")})
         env.update(extra)
         return env
 
+    def run_x(self, *args):
+        """A tool's output on the session's X display; a tool that finds nothing is an answer."""
+        result = subprocess.run(list(args), env=self.desktop_env({}), stdin=subprocess.DEVNULL,
+                                capture_output=True, timeout=20)
+        return result.stdout.decode(errors="replace")
+
     def x_windows(self, pid):
         # XWayland also has the toolkit's unmapped selection-owner window: only mapped ones count.
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
-                                env=self.desktop_env({}), stdin=subprocess.DEVNULL,
-                                capture_output=True, timeout=20)
-        return result.stdout.decode().split()
+        return self.run_x("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split()
 
     def x_property(self, wid, name):
         """The property's strings, as xprop prints them."""
-        result = subprocess.run(["xprop", "-id", wid, name], env=self.desktop_env({}),
-                                stdin=subprocess.DEVNULL, capture_output=True, timeout=20)
-        return re.findall(r'"((?:[^"\\]|\\.)*)"', result.stdout.decode(errors="replace"))
+        return re.findall(r'"((?:[^"\\]|\\.)*)"', self.run_x("xprop", "-id", wid, name))
+
+    def client_corner(self, wid):
+        """Where the window's client area (below its menu bar) begins on the screen."""
+        info = self.run_x("xwininfo", "-id", wid)
+        x, y, height = (int(re.search(pattern + r":\s*(-?\d+)", info).group(1))
+                        for pattern in ("Absolute upper-left X", "Absolute upper-left Y",
+                                        "Height"))
+        return x, y + height - CLIENT_HEIGHT
 
     def close(self):
-        xsession.stop_process(self.weston)
+        if self.mutter is not None:
+            xsession.stop_process(self.mutter)
+        self.screen.close()
         self.runtime.cleanup()
 
 
 @unittest.skipIf([tool for tool in NEEDED if shutil.which(tool) is None],
-                 "missing %s: setup.sh installs weston, xwayland, xdotool and x11-utils" %
-                 ", ".join(tool for tool in NEEDED if shutil.which(tool) is None))
+                 "missing %s: setup.sh installs mutter, xwayland, dbus-daemon, xdotool and "
+                 "x11-utils" % ", ".join(tool for tool in NEEDED if shutil.which(tool) is None))
 class WaylandSessionTest(unittest.TestCase):
     def setUp(self):
         self.config_home = tempfile.TemporaryDirectory(prefix="zellipo-config-")
@@ -127,11 +165,17 @@ class WaylandSessionTest(unittest.TestCase):
 
     def diagnose(self, message):
         self.log.seek(0)
-        self.fail("%s\nGame output:\n%s\nweston log:\n%s" % (
-            message, self.log.read().decode(errors="replace").strip() or "(none)",
+        shot = os.path.join(ARTIFACTS, "e2e-wayland-session-final.png")
+        try:
+            self.session.screen.screenshot().save_png(shot)
+        except Exception as error:  # the compositor may be the thing that failed
+            shot = "(no screenshot at failure: %s)" % error
+        self.fail("%s\nScreenshot: %s\nGame output:\n%s\nmutter log:\n%s" % (
+            message, shot, self.log.read().decode(errors="replace").strip() or "(none)",
             self.session.log()))
 
-    def test_game_takes_the_x_display_and_sigterm_saves(self):
+    def main_window(self):
+        """The id of the game's visible window titled "Zellipo" on the session's X display."""
         titles = {}
 
         def main_window_on_x():
@@ -149,9 +193,28 @@ class WaylandSessionTest(unittest.TestCase):
             self.diagnose("no visible window titled 'Zellipo' on the X display %s within %.0f s "
                           "(windows seen: %r); the game is not on XWayland" % (
                               self.session.display, WINDOW_TIMEOUT, titles))
+        return next(wid for wid, title in titles.items() if title == "Zellipo")
+
+    def test_pause_minimizes_and_the_clock_leaves_the_time_out(self):
+        wid = self.main_window()
+
+        def wait_for_state(state):
+            def state_now():
+                return window_state(self.session.run_x("xprop", "-id", wid, "WM_STATE"))
+
+            if not xsession.wait_until(lambda: state_now() == state, STATE_TIMEOUT):
+                self.diagnose("the window's state is %r, expected %r" % (state_now(), state))
+
+        # A player clicks on the session's screen; the restore is what a dock's click asks.
+        check_pause_leaves_time_out(
+            self.session.screen.screenshot, self.session.client_corner(wid),
+            self.session.screen.click, wait_for_state,
+            lambda: self.session.run_x("xdotool", "windowactivate", wid), self.diagnose)
+
+    def test_game_takes_the_x_display_and_sigterm_saves(self):
+        wid = self.main_window()
 
         # Docks match the running window to the desktop entry, and so to its icon, by its class.
-        wid = next(wid for wid, title in titles.items() if title == "Zellipo")
         with open(DESKTOP_ENTRY, encoding="utf-8") as f:
             entry_class = re.search(r"^StartupWMClass=(.*)$", f.read(), re.M)
         window_class = self.session.x_property(wid, "WM_CLASS")
