@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ./setup.sh
 
 # The formatting is checked first: it fails in seconds, before anything is built.
-find about app audio engine files pictures settings tests tools -name '*.cpp' -o -name '*.h' |
+find about app audio engine files forms pictures settings text tests tools -name '*.cpp' -o -name '*.h' |
   xargs clang-format --dry-run --Werror
 
 export SDL_AUDIODRIVER=dummy

@@ -1,9 +1,9 @@
 // TAboutBox.cpp: the About box, its version line built when it is created.
 #include "about/TAboutBox.h"
 
-#include "about/VersionText.h"
-#include "app/DialogKeys.h"
-#include "app/FormLook.h"
+#include "about/core/VersionText.h"
+#include "forms/DialogKeys.h"
+#include "forms/FormLook.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setupUi(this);

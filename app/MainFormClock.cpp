@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "app/ErrorBox.h"
 #include "app/TMainForm.h"
+#include "forms/ErrorBox.h"
 
 void TMainForm::ClockTimerTimer(QObject*) {
     const TTickOutcome outcome = ClockTick(Clock, Board.Solved, Ticks.Now());

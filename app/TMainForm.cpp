@@ -5,13 +5,13 @@
 #include <QLayout>
 #include <QShowEvent>
 
-#include "app/ErrorBox.h"
-#include "app/FormLook.h"
-#include "app/Levels.h"
-#include "audio/SoundFiles.h"
 #include "audio/TMediaPlayer.h"
+#include "audio/core/SoundFiles.h"
 #include "engine/Cursors.h"
-#include "settings/Infobank.h"
+#include "engine/core/Levels.h"
+#include "forms/ErrorBox.h"
+#include "forms/FormLook.h"
+#include "settings/core/Infobank.h"
 
 namespace {
 const QColor WindowGreen(0, 128, 0);
@@ -93,20 +93,27 @@ void TMainForm::SetUpLook() {
 
 void TMainForm::On(QAction* item, void (TMainForm::*handler)(QObject*)) {
     connect(item, &QAction::triggered, this, [this, item, handler] {
-        UndoToolkitCheck(item);
+        if (item->actionGroup() == LevelGroup) {
+            UndoLevelCheck();
+        }
         Guarded([&] { (this->*handler)(item); });
     });
 }
 
-void TMainForm::UndoToolkitCheck(QAction* item) {
-    // A menu item's check mark changes only in its handler. In the level group the toolkit's
-    // change also took the mark off the level before, which the level buttons still show.
-    if (item->actionGroup() == LevelGroup) {
-        LevelItem(LevelFromChecks(BasicBtn->isChecked(), MiddleBtn->isChecked(),
-                                  AdvanceBtn->isChecked(), UserBtn->isChecked()))
-            ->setChecked(true);
-    } else if (item->isCheckable()) {
-        item->setChecked(!item->isChecked());
+void TMainForm::UndoLevelCheck() {
+    // A level's check mark changes only in its handler, which may yet be cancelled; the toolkit's
+    // change took the mark off the level before, which the level buttons still show.
+    LevelItem(LevelFromChecks(BasicBtn->isChecked(), MiddleBtn->isChecked(),
+                              AdvanceBtn->isChecked(), UserBtn->isChecked()))
+        ->setChecked(true);
+}
+
+void TMainForm::FollowToggle(QObject* sender, QAction* item, QAbstractButton* button) {
+    // The menu item or the button clicked has flipped its own mark already; the other follows.
+    if (sender == button) {
+        item->setChecked(button->isChecked());
+    } else {
+        button->setChecked(item->isChecked());
     }
 }
 
@@ -274,9 +281,8 @@ void TMainForm::CmAdvanceClick(QObject*) {
     CmReset->trigger();
 }
 
-void TMainForm::CmNumberClick(QObject*) {
-    CmNumber->setChecked(!CmNumber->isChecked());
-    NumberBtn->setChecked(CmNumber->isChecked());
+void TMainForm::CmNumberClick(QObject* sender) {
+    FollowToggle(sender, CmNumber, NumberBtn);
     MainPaint->Invalidate();
 }
 

@@ -5,14 +5,14 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include "app/Clocks.h"
-#include "app/GameClock.h"
-#include "app/PauseWatch.h"
-#include "audio/MusicDevice.h"
-#include "audio/SoundEffects.h"
-#include "engine/Board.h"
-#include "engine/MoveRules.h"
-#include "settings/SettingsStore.h"
+#include "app/core/PauseWatch.h"
+#include "audio/core/MusicDevice.h"
+#include "audio/core/SoundEffects.h"
+#include "engine/core/Board.h"
+#include "engine/core/Clocks.h"
+#include "engine/core/GameClock.h"
+#include "engine/core/MoveRules.h"
+#include "settings/core/SettingsStore.h"
 #include "ui_TMainForm.h"
 
 class QAbstractButton;
@@ -47,12 +47,12 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void CmNumberClick(QObject* sender);
     void CmExitClick(QObject* sender);
 
-    // New game and drawing the board (engine/MainFormBoard.cpp)
+    // New game and drawing the board (app/MainFormBoard.cpp)
     void CmResetClick(QObject* sender);
     void MainPaintPaint(QObject* sender);
     void DrawTile(int32_t x, int32_t y, int32_t value);
 
-    // Tile moves from the mouse and the arrow keys (engine/MainFormMoves.cpp)
+    // Tile moves from the mouse and the arrow keys (app/MainFormMoves.cpp)
     void MainPaintMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                             int32_t x, int32_t y);
     void MainPaintMouseMove(QObject* sender, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
@@ -68,30 +68,30 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void AppRestore(QObject* sender);
     void PauseBtnClick(QObject* sender);
 
-    // Best times (settings/MainFormRecords.cpp)
+    // Best times (app/MainFormRecords.cpp)
     void CheckNewRecord(int32_t seconds);
     void CmScopeClick(QObject* sender);
 
-    // Sound effects, background music and their switches (audio/MainFormSound.cpp)
+    // Sound effects, background music and their switches (app/MainFormSound.cpp)
     void CmSoundClick(QObject* sender);
     void CmMusicClick(QObject* sender);
     void PlayMoveSound();
     void PlayErrorSound();
     void BackMusicNotify(QObject* sender);
 
-    // The start-up picture and the sample chooser (pictures/MainFormPictures.cpp)
+    // The start-up picture and the sample chooser (app/MainFormPictures.cpp)
     void LoadStartupPicture();
     void CmNewClick(QObject* sender);
 
-    // The picture disc (pictures/MainFormDisc.cpp): its command is there only while the
+    // The picture disc (app/MainFormDisc.cpp): its command is there only while the
     // launcher found pictures on a disc.
     void AttachPictureDisc(TPlayAndEditDlg* launcher);
     void CmDiscClick(QObject* sender);
 
-    // Custom grid size (settings/MainFormUserSize.cpp)
+    // Custom grid size (app/MainFormUserSize.cpp)
     void CmUserClick(QObject* sender);
 
-    // About box (about/MainFormAbout.cpp)
+    // About box (app/MainFormAbout.cpp)
     void CmAboutClick(QObject* sender);
 
     // The level whose menu item carries the check mark.
@@ -109,7 +109,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void WireEvents();
     void On(QAction* item, void (TMainForm::*handler)(QObject*));
     void On(QAbstractButton* button, void (TMainForm::*handler)(QObject*));
-    void UndoToolkitCheck(QAction* item);
+    void UndoLevelCheck();
+    // Puts a toggle's menu item and button to the mark of whichever of them was clicked.
+    void FollowToggle(QObject* sender, QAction* item, QAbstractButton* button);
     // The item of a level code; codes outside 0 to 3 are Basic.
     QAction* LevelItem(int32_t level) const;
     void CheckLevel(QAction* item);

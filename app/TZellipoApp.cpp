@@ -1,7 +1,7 @@
 // TZellipoApp.cpp: the application object of the game.
 #include "app/TZellipoApp.h"
 
-#include "app/ErrorBox.h"
+#include "forms/ErrorBox.h"
 
 TZellipoApp::TZellipoApp(int& argc, char** argv) : QApplication(argc, argv) {}
 

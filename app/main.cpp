@@ -1,23 +1,21 @@
 // main.cpp: the entry point of Zellipo.
-#include "app/ErrorBox.h"
-#include "app/FormLook.h"
 #include "app/SignalRoute.h"
-#include "app/SystemClocks.h"
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
-#include "app/ToolkitArguments.h"
 #include "app/Translation.h"
+#include "app/platform/SystemClocks.h"
+#include "app/platform/ToolkitArguments.h"
 #include "audio/LazyAudio.h"
-#include "pictures/EditorLauncher.h"
-#include "pictures/MountVolumes.h"
+#include "forms/ErrorBox.h"
+#include "forms/FormLook.h"
 #include "pictures/TPlayAndEditDlg.h"
-#include "settings/RegFileStore.h"
+#include "pictures/platform/EditorLauncher.h"
+#include "pictures/platform/MountVolumes.h"
+#include "settings/platform/RegFileStore.h"
 
 #include <QLocale>
 
 #include <cstdlib>
-
-void InitBuiltInResources();
 
 int main(int argc, char** argv) {
     TToolkitArguments arguments(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
@@ -32,7 +30,6 @@ int main(int argc, char** argv) {
         // translations lie beside the executable, as the music does.
         InstallTranslation(app, QCoreApplication::applicationDirPath(),
                            QLocale::system().uiLanguages());
-        InitBuiltInResources();
         RegisterFontSubstitutes();
 
         TSystemTickCounter ticks;

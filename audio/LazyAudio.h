@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-#include "audio/AudioOutput.h"
+#include "audio/core/AudioOutput.h"
 
 // Loads the module from beside the executable, in the background once started; the effects and
 // the music wait for it at their first use, or load it then if it was never started. Without it

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "audio/MusicPlayer.h"
+#include "audio/core/MusicPlayer.h"
 
 class TMediaPlayer : public QObject {
     Q_OBJECT

@@ -1,9 +1,12 @@
-# The Qt front end: forms, toolkit adapters, built-in images and the game executable.
+# The Qt front end's targets (the widgets, the sound module, the game executable), the built-in
+# images, the sounds and the translations; the folders add their files to the targets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test LinguistTools)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
 
+# Built-in pictures, glyphs, icon and cursors, drawn by our own generator.
+set(ASSET_DIR ${CMAKE_CURRENT_BINARY_DIR}/assets)
 set(IMAGE_ASSETS
   default.bmp reset.bmp new.bmp basic.bmp middle.bmp advance.bmp user.bmp number.bmp
   music.bmp sound.bmp scope.bmp pause.bmp icon.bmp aboutlogo.bmp
@@ -34,7 +37,7 @@ add_custom_command(
 )
 add_custom_target(sounds ALL DEPENDS ${SOUND_PATHS})
 
-add_library(gui STATIC ${GUI_SOURCES})
+add_library(gui STATIC)
 set_target_properties(gui PROPERTIES
   AUTOMOC ON
   AUTOUIC ON
@@ -46,9 +49,9 @@ target_include_directories(gui PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/gui_autogen/in
 qt_add_resources(gui assets PREFIX / BASE ${ASSET_DIR} FILES ${IMAGE_ASSET_PATHS})
 
 # The sound output and the module the game loads it from, beside the executable.
-add_library(audio_output STATIC ${AUDIO_OUTPUT_SOURCES})
+add_library(audio_output STATIC)
 target_link_libraries(audio_output PUBLIC core platform Qt6::Widgets PkgConfig::SDL2MIXER PkgConfig::FLUIDSYNTH)
-add_library(zellipo_audio MODULE ${AUDIO_MODULE_SOURCES})
+add_library(zellipo_audio MODULE)
 target_link_libraries(zellipo_audio PRIVATE audio_output)
 # Only the entry point is the module's own; the libraries linked in stay hidden inside it.
 target_link_options(zellipo_audio PRIVATE -Wl,--exclude-libs,ALL)
@@ -58,7 +61,7 @@ set_target_properties(zellipo_audio PROPERTIES
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
 )
 
-add_executable(zellipo app/main.cpp)
+add_executable(zellipo)
 target_link_libraries(zellipo PRIVATE gui)
 add_dependencies(zellipo sounds zellipo_audio)
 set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
@@ -67,4 +70,3 @@ set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY
 set(TRANSLATION_FILES ${CMAKE_CURRENT_SOURCE_DIR}/translations/zellipo_en.ts)
 set_source_files_properties(${TRANSLATION_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_BINARY_DIR})
 qt_add_lrelease(zellipo TS_FILES ${TRANSLATION_FILES} QM_FILES_OUTPUT_VARIABLE TRANSLATION_QM_FILES)
-include(pictures/samples.cmake)

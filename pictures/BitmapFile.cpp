@@ -6,8 +6,8 @@
 #include <QImageReader>
 
 #include "files/RegularFile.h"
-#include "pictures/Dib.h"
-#include "pictures/PixelData.h"
+#include "pictures/core/Dib.h"
+#include "pictures/core/PixelData.h"
 
 namespace {
 

@@ -28,9 +28,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/ErrorBox.h"
-#include "app/FormLook.h"
 #include "files/RegularFile.h"
+#include "forms/ErrorBox.h"
+#include "forms/FormLook.h"
 #include "pictures/BitmapFile.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "pictures/DiscSearch.h"
-#include "pictures/EditorLauncher.h"
+#include "pictures/core/DiscSearch.h"
+#include "pictures/platform/EditorLauncher.h"
 #include "ui_TPlayAndEditDlg.h"
 
 class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {

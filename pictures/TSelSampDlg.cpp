@@ -1,10 +1,10 @@
 // TSelSampDlg.cpp: the sample chooser, its button pictures and the choice.
 #include "pictures/TSelSampDlg.h"
 
-#include "app/ErrorBox.h"
-#include "app/FormLook.h"
+#include "forms/ErrorBox.h"
+#include "forms/FormLook.h"
 #include "pictures/BitmapFile.h"
-#include "pictures/GlyphFit.h"
+#include "pictures/core/GlyphFit.h"
 
 TSelSampDlg::TSelSampDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);

@@ -1,8 +1,8 @@
 // TInputNameDlg.cpp: the new record holder dialog.
 #include "settings/TInputNameDlg.h"
 
-#include "app/DialogKeys.h"
-#include "app/FormLook.h"
+#include "forms/DialogKeys.h"
+#include "forms/FormLook.h"
 
 TInputNameDlg::TInputNameDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);

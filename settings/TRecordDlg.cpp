@@ -4,10 +4,10 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include "app/DialogKeys.h"
-#include "app/FormLook.h"
-#include "settings/Infobank.h"
-#include "settings/Records.h"
+#include "forms/DialogKeys.h"
+#include "forms/FormLook.h"
+#include "settings/core/Infobank.h"
+#include "settings/core/Records.h"
 
 TRecordDlg::TRecordDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);

@@ -5,7 +5,7 @@
 #include <QAbstractSpinBox>
 #include <cstdint>
 
-#include "settings/SpinText.h"
+#include "settings/core/SpinText.h"
 
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT

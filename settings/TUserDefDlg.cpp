@@ -1,7 +1,7 @@
 // TUserDefDlg.cpp: the custom size dialog.
 #include "settings/TUserDefDlg.h"
 
-#include "app/FormLook.h"
+#include "forms/FormLook.h"
 
 TUserDefDlg::TUserDefDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);

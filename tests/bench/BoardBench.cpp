@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "app/TMainForm.h"
-#include "engine/Shuffle.h"
+#include "engine/core/Shuffle.h"
 #include "gui/FormFixture.h"
 #include "gui/GuiTestKit.h"
 #include "gui/MainFormProbe.h"

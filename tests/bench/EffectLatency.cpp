@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "audio/SdlAudio.h"
+#include "audio/module/SdlAudio.h"
 
 namespace {
 

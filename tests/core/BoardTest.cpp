@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/Board.h"
-#include "engine/Generator.h"
-#include "engine/Shuffle.h"
+#include "engine/core/Board.h"
+#include "engine/core/Generator.h"
+#include "engine/core/Shuffle.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "pictures/Dib.h"
+#include "pictures/core/Dib.h"
 
 namespace {
 

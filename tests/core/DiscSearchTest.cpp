@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "pictures/DiscSearch.h"
+#include "pictures/core/DiscSearch.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/GameClock.h"
+#include "engine/core/GameClock.h"
 
 void PrintTo(TTickAction action, std::ostream* os) {
     const char* const names[] = {"ShowTime", "SwapColours", "Finish"};

@@ -1,7 +1,7 @@
 // GlyphFitTest.cpp: sample pictures fitted into the chooser's 111 x 91 button pictures.
 #include <gtest/gtest.h>
 
-#include "pictures/GlyphFit.h"
+#include "pictures/core/GlyphFit.h"
 
 namespace {
 

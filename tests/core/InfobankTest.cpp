@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes/FakeSettingsStore.h"
-#include "settings/Infobank.h"
+#include "settings/core/Infobank.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // game's own rule, for the tests to judge it and the new games by.
 #pragma once
 
-#include "engine/Board.h"
+#include "engine/core/Board.h"
 
 // The rule by inversions among the tiles read row by row, the hole left out: a slide along a
 // row keeps that order, a slide along a column carries one tile past ColCount - 1 others and

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <thread>
 
-#include "pictures/EditorLauncher.h"
-#include "pictures/MountVolumes.h"
+#include "pictures/platform/EditorLauncher.h"
+#include "pictures/platform/MountVolumes.h"
 
 namespace fs = std::filesystem;
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Board.h"
-#include "engine/MoveRules.h"
+#include "engine/core/Board.h"
+#include "engine/core/MoveRules.h"
 
 void PrintTo(const TRect& r, std::ostream* os) {
     *os << "{" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << "}";

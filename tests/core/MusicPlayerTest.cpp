@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "audio/MusicPlayer.h"
-#include "audio/SoundFiles.h"
+#include "audio/core/MusicPlayer.h"
+#include "audio/core/SoundFiles.h"
 #include "fakes/FakeAudio.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/PauseWatch.h"
+#include "app/core/PauseWatch.h"
 
 namespace {
 

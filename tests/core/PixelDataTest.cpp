@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "pictures/PixelData.h"
+#include "pictures/core/PixelData.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <tuple>
 
-#include "engine/Board.h"
-#include "settings/Infobank.h"
-#include "settings/Records.h"
+#include "engine/core/Board.h"
+#include "settings/core/Infobank.h"
+#include "settings/core/Records.h"
 
 namespace {
 

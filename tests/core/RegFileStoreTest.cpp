@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "fakes/FakeSettingsStore.h"
-#include "settings/Infobank.h"
-#include "settings/RegFileStore.h"
+#include "settings/core/Infobank.h"
+#include "settings/platform/RegFileStore.h"
 
 namespace {
 

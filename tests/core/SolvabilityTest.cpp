@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/InversionRule.h"
-#include "engine/Shuffle.h"
+#include "engine/core/Shuffle.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "settings/SpinText.h"
+#include "settings/core/SpinText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ToolkitArguments.h"
+#include "app/platform/ToolkitArguments.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // VersionTextTest.cpp: the About box's version line.
 #include <gtest/gtest.h>
 
-#include "about/VersionText.h"
+#include "about/core/VersionText.h"
 
 TEST(VersionText, TwoZeroZeroReadsVersionTwoPointZeroZero) {
     EXPECT_EQ(VersionText(2, 0, 0), "Version:2.00");

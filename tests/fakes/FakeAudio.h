@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "audio/MusicDevice.h"
-#include "audio/SoundEffects.h"
+#include "audio/core/MusicDevice.h"
+#include "audio/core/SoundEffects.h"
 
 class TFakeSoundEffects : public ISoundEffects {
   public:

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/Clocks.h"
+#include "engine/core/Clocks.h"
 
 class TFakeTickCounter : public ITickCounter {
   public:

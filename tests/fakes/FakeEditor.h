@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pictures/EditorLauncher.h"
+#include "pictures/platform/EditorLauncher.h"
 
 class TFakeEditor : public IEditorLauncher {
   public:

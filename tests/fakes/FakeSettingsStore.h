@@ -9,19 +9,15 @@
 #include <utility>
 #include <vector>
 
-#include "settings/SettingsStore.h"
+#include "settings/core/SettingsStore.h"
+#include "text/LittleEndian.h"
 
 inline TStoredValue TextValue(std::string bytes) {
     return {RegSz, std::move(bytes)};
 }
 
 inline TStoredValue DwordValue(int32_t number) {
-    const auto bits = static_cast<uint32_t>(number);
-    std::string data(4, '\0');
-    for (size_t i = 0; i < 4; ++i) {
-        data[i] = static_cast<char>((bits >> (8 * i)) & 0xFFu);
-    }
-    return {RegDword, data};
+    return {RegDword, LittleEndianDword(static_cast<uint32_t>(number))};
 }
 
 inline bool operator==(const TStoredValue& a, const TStoredValue& b) {

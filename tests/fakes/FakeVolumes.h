@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "pictures/DiscSearch.h"
+#include "pictures/core/DiscSearch.h"
 
 class TFakeVolumes : public IVolumeList {
   public:

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "files/RegularFile.h"
-#include "settings/Infobank.h"
-#include "settings/RegFileStore.h"
+#include "settings/core/Infobank.h"
+#include "settings/platform/RegFileStore.h"
 
 namespace {
 

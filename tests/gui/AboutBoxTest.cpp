@@ -6,7 +6,7 @@
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "about/TAboutBox.h"
-#include "settings/Infobank.h"
+#include "settings/core/Infobank.h"
 
 class TAboutBoxTest : public QObject {
     Q_OBJECT

@@ -7,10 +7,10 @@
 #include "GuiTestKit.h"
 #include "about/TAboutBox.h"
 #include "pictures/TSelSampDlg.h"
-#include "settings/Infobank.h"
 #include "settings/TInputNameDlg.h"
 #include "settings/TRecordDlg.h"
 #include "settings/TUserDefDlg.h"
+#include "settings/core/Infobank.h"
 
 using TDialogMaker = std::function<QDialog*()>;
 Q_DECLARE_METATYPE(TDialogMaker)

@@ -5,13 +5,10 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "app/FormLook.h"
-
-void InitBuiltInResources();
+#include "forms/FormLook.h"
 
 void PrepareApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
-    InitBuiltInResources();
     RegisterFontSubstitutes();
 }
 

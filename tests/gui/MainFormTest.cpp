@@ -8,7 +8,7 @@
 #include "MainFormProbe.h"
 #include "app/TMainForm.h"
 #include "core/InversionRule.h"
-#include "settings/Infobank.h"
+#include "settings/core/Infobank.h"
 
 class TMainFormTest : public QObject {
     Q_OBJECT

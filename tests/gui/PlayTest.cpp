@@ -6,9 +6,9 @@
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "engine/Cursors.h"
-#include "settings/Infobank.h"
 #include "settings/TInputNameDlg.h"
 #include "settings/TRecordDlg.h"
+#include "settings/core/Infobank.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "MainFormProbe.h"
 #include "pictures/BitmapFile.h"
 #include "pictures/TSelSampDlg.h"
-#include "settings/Infobank.h"
+#include "settings/core/Infobank.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <atomic>
 
-#include "audio/FluidMusic.h"
 #include "audio/LazyAudio.h"
-#include "audio/MusicPlayer.h"
-#include "audio/SdlAudio.h"
+#include "audio/core/MusicPlayer.h"
+#include "audio/module/FluidMusic.h"
+#include "audio/module/SdlAudio.h"
 
 namespace {
 

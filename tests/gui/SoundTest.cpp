@@ -7,7 +7,7 @@
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "audio/TMediaPlayer.h"
-#include "settings/Infobank.h"
+#include "settings/core/Infobank.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "FormFixture.h"
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
-#include "settings/Infobank.h"
 #include "settings/TUserDefDlg.h"
+#include "settings/core/Infobank.h"
 
 class TUserSizeTest : public QObject {
     Q_OBJECT

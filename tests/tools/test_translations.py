@@ -13,7 +13,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 # Where the program's texts are written: its code and its forms.
-SCANNED = ["app", "pictures", "settings", "about", "audio", "files", "engine", "resources"]
+SCANNED = ["app", "pictures", "settings", "about", "audio", "files", "forms", "engine", "resources"]
 
 
 def problems(ts_file):

@@ -1,0 +1,18 @@
+// AudioOutput.h: the sound output as the program sees it across the boundary of the sound module.
+#pragma once
+
+#include "audio/core/MusicDevice.h"
+#include "audio/core/SoundEffects.h"
+
+// SDL, SDL_mixer and FluidSynth bring a few dozen libraries with them; the module that holds them
+// is loaded while the window is being built rather than before the program can start.
+class IAudioOutput {
+  public:
+    virtual ~IAudioOutput() = default;
+    virtual ISoundEffects& Effects() = 0;
+    virtual IMusicDevice& Music() = 0;
+};
+
+// The module's one entry point: the output, its device opening in the background.
+extern "C" IAudioOutput* ZellipoCreateAudioOutput();
+inline constexpr char AudioModuleFileName[] = "zellipo-audio.so";

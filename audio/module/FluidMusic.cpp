@@ -1,0 +1,184 @@
+// FluidMusic.cpp: FluidSynth set up for the background music, and fed to SDL_mixer's music stream.
+#include "audio/module/FluidMusic.h"
+
+#include <SDL_mixer.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdlib>
+
+#include "audio/module/SdlAudio.h"
+#include "files/RegularFile.h"
+
+namespace {
+
+// The game's piece sounds up to some fifty voices at once with its releases; beyond this the
+// quietest releases give way, 85 dB below the piece. Each voice costs memory up front.
+constexpr int Polyphony = 48;
+// The mixer adds nothing to the music stream, so this is its loudness on the speakers: the level
+// SDL_mixer's own MIDI player gives FluidSynth at full volume, which leaves the effects on top.
+constexpr double Gain = 1.2;
+// The synthesizer renders in blocks of this many frames; the sequencer reads its piece at the
+// first.
+constexpr int BlockFrames = 64;
+
+// Where a soundfont is looked for: the one SDL's games are told of, FluidSynth's own default, and
+// the one the system's General MIDI alternative points at.
+QStringList SoundfontCandidates(fluid_settings_t* settings) {
+    QStringList candidates;
+    if (const char* told = std::getenv("SDL_SOUNDFONTS"); told != nullptr) {
+        candidates += QString::fromLocal8Bit(told).split(QRegularExpression(QStringLiteral("[:;]")),
+                                                         Qt::SkipEmptyParts);
+    }
+    char* fluidDefault = nullptr;
+    if (fluid_settings_dupstr(settings, "synth.default-soundfont", &fluidDefault) == FLUID_OK &&
+        fluidDefault != nullptr) {
+        candidates += QString::fromLocal8Bit(fluidDefault);
+        fluid_free(fluidDefault);
+    }
+    candidates += QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+    return candidates;
+}
+
+// Keeps FluidSynth's error messages while it reads a piece, for the player's error text; they
+// would otherwise go to the terminal.
+void KeepError(int, const char* message, void* kept) {
+    *static_cast<std::string*>(kept) = message;
+}
+
+}  // namespace
+
+TFluidMusicDevice::TFluidMusicDevice(TSdlAudio& audio) : Audio(audio) {}
+
+TFluidMusicDevice::~TFluidMusicDevice() {
+    Close();
+}
+
+void TFluidMusicDevice::Open(const std::string& path) {
+    Close();
+    // Players put music of their own here: a FIFO, a device or a huge file is refused at once.
+    const TFileContents file = ReadRegularFile(path, MusicFileLimit);
+    if (file.Failure != TFileFailure::None) {
+        throw EMediaError("Cannot open file \"" + path + "\": " + file.Why);
+    }
+    if (const std::string& why = Audio.Failure(); !why.empty()) {
+        throw EMediaError("No sound output to play \"" + path + "\": " + why);
+    }
+    Path = path;
+    if (!Synth) {
+        CreateSynth();
+    }
+    StartSequencer(file.Bytes);
+}
+
+void TFluidMusicDevice::CreateSynth() {
+    Settings.reset(new_fluid_settings());
+    fluid_settings_setnum(Settings.get(), "synth.sample-rate", Audio.Rate());
+    fluid_settings_setnum(Settings.get(), "synth.gain", Gain);
+    fluid_settings_setint(Settings.get(), "synth.polyphony", Polyphony);
+    // A General MIDI soundfont holds hundreds of instruments and a piece plays a handful: only
+    // the samples of the instruments chosen are read.
+    fluid_settings_setint(Settings.get(), "synth.dynamic-sample-loading", 1);
+    // The reverb gives the room; the chorus adds to every rendered sample for little that a
+    // listener of a small wind-and-strings ensemble hears.
+    fluid_settings_setint(Settings.get(), "synth.chorus.active", 0);
+    // Background music needs no guard against being paged out, and pinned samples would count
+    // against the player's limit of locked memory, which a larger soundfont's instruments exceed.
+    fluid_settings_setint(Settings.get(), "synth.lock-memory", 0);
+    // The sequencer moves on with the rendered samples, so it stands still while paused.
+    fluid_settings_setstr(Settings.get(), "player.timing-source", "sample");
+    // A reset between rounds would let go of the instruments, and their samples would be read
+    // again on the audio thread at every round.
+    fluid_settings_setint(Settings.get(), "player.reset-synth", 0);
+    // A player's piece may choose instruments the soundfont lacks, warned of at every choice.
+    fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+    Synth.reset(new_fluid_synth(Settings.get()));
+    if (!Synth) {
+        throw EMediaError("Cannot play \"" + Path + "\": the synthesizer could not be created");
+    }
+    LoadSoundfont();
+}
+
+void TFluidMusicDevice::LoadSoundfont() {
+    for (const QString& candidate : SoundfontCandidates(Settings.get())) {
+        if (QFileInfo::exists(candidate) &&
+            fluid_synth_sfload(Synth.get(), QFile::encodeName(candidate).constData(), 1) !=
+                FLUID_FAILED) {
+            return;
+        }
+    }
+    Synth.reset();
+    throw EMediaError("Cannot play \"" + Path + "\": no General MIDI soundfont could be loaded");
+}
+
+void TFluidMusicDevice::StartSequencer(const std::string& piece) {
+    Player.reset(new_fluid_player(Synth.get()));
+    if (!Player || fluid_player_add_mem(Player.get(), piece.data(), piece.size()) != FLUID_OK ||
+        fluid_player_play(Player.get()) != FLUID_OK) {
+        Player.reset();
+        throw EMediaError("Cannot play \"" + Path + "\": the sequencer could not take it");
+    }
+    // Played once, the sequencer reads the piece in the first block and gives up on one it
+    // cannot play; looping, it would read it again without end. The block is rendered here,
+    // unheard, which also reads the samples of the instruments the piece starts with.
+    std::string error;
+    fluid_set_log_function(FLUID_ERR, KeepError, &error);
+    std::array<int16_t, 2 * BlockFrames> block;
+    fluid_synth_write_s16(Synth.get(), BlockFrames, block.data(), 0, 2, block.data(), 1, 2);
+    fluid_set_log_function(FLUID_ERR, fluid_default_log_function, nullptr);
+    // A piece it read without a single tick to play, as of too many tracks, would be read again
+    // and again within one block.
+    if (fluid_player_get_status(Player.get()) != FLUID_PLAYER_PLAYING ||
+        fluid_player_get_total_ticks(Player.get()) <= 0) {
+        Close();
+        throw EMediaError("\"" + Path + "\" is not a playable MIDI file: " +
+                          (error.empty() ? "the synthesizer cannot read it" : error));
+    }
+    fluid_player_set_loop(Player.get(), -1);
+}
+
+void TFluidMusicDevice::Play() {
+    if (Player && Audio.Wake()) {
+        Hook(true);
+    }
+}
+
+void TFluidMusicDevice::Pause() {
+    Hook(false);
+}
+
+void TFluidMusicDevice::Close() {
+    Hook(false);
+    Player.reset();
+    if (Synth) {
+        fluid_synth_system_reset(Synth.get());
+    }
+}
+
+int TFluidMusicDevice::Tick() const {
+    return Player ? fluid_player_get_current_tick(Player.get()) : 0;
+}
+
+void TFluidMusicDevice::Hook(bool on) {
+    if (on == Sounding()) {
+        return;
+    }
+    // The mixer holds its lock while it swaps the hook, so once unhooked the audio thread has
+    // left Render and the synthesizer is ours again.
+    if (on) {
+        Mix_HookMusic(Render, this);
+    } else {
+        Mix_HookMusic(nullptr, nullptr);
+        Audio.SleepWhenSilent();
+    }
+}
+
+void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {
+    // The output is 16-bit stereo, which the mixer keeps whatever the sound card offers.
+    constexpr int FrameBytes = 2 * sizeof(int16_t);
+    fluid_synth_write_s16(static_cast<TFluidMusicDevice*>(device)->Synth.get(), length / FrameBytes,
+                          stream, 0, 2, stream, 1, 2);
+}

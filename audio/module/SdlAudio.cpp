@@ -1,0 +1,150 @@
+// SdlAudio.cpp: SDL's audio output, open while something sounds, and the effects played on it.
+#include "audio/module/SdlAudio.h"
+
+#include <SDL.h>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "files/RegularFile.h"
+
+namespace {
+
+constexpr int EffectChannel = 0;
+// Half the CD rate halves the synthesizer's and the mixer's work while the music plays. The
+// effects hold nothing above 5 kHz and the music next to nothing above 8 kHz (its energy above
+// 11 kHz lies 57 dB below the whole), so nothing that is heard is lost; the effects are
+// resampled once, as they are loaded.
+constexpr int PreferredRate = 22050;
+constexpr int OutputChannels = 2;
+// A buffer of 23 ms: a move's sound waits at most that long for the next one while the device
+// is awake.
+constexpr int BufferFrames = 512;
+// Moves come a few to the second while a player is at it; the device stays open between them.
+constexpr int SleepAfterSilenceMs = 1500;
+
+}  // namespace
+
+TSdlAudio::TSdlAudio() {
+    // SDL would otherwise catch SIGINT and SIGTERM, which must close the window to save the
+    // settings.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Opener = SDL_CreateThread(TryOutput, "audio opener", this);
+    if (Opener == nullptr) {
+        TryOutput(this);
+    }
+}
+
+int TSdlAudio::TryOutput(void* audio) {
+    auto* self = static_cast<TSdlAudio*>(audio);
+    // SDL keeps its error text per thread, so it is read here.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        !self->OpenDevice(SDL_AUDIO_ALLOW_FREQUENCY_CHANGE)) {
+        self->Why = SDL_GetError();
+        if (self->Why.empty()) {
+            self->Why = "no audio output is available";
+        }
+        return 0;
+    }
+    Mix_QuerySpec(&self->OutputRate, nullptr, nullptr);
+    // Nothing sounds yet.
+    Mix_CloseAudio();
+    self->DeviceOpen = false;
+    return 0;
+}
+
+bool TSdlAudio::OpenDevice(int allowedChanges) {
+    const int rate = OutputRate != 0 ? OutputRate : PreferredRate;
+    DeviceOpen = Mix_OpenAudioDevice(rate, AUDIO_S16SYS, OutputChannels, BufferFrames, nullptr,
+                                     allowedChanges) == 0;
+    return DeviceOpen;
+}
+
+TSdlAudio::~TSdlAudio() {
+    Failure();
+    Sleeper.reset();
+    if (DeviceOpen) {
+        Mix_CloseAudio();
+    }
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_Quit();
+}
+
+const std::string& TSdlAudio::Failure() {
+    if (Opener != nullptr) {
+        SDL_WaitThread(Opener, nullptr);
+        Opener = nullptr;
+    }
+    return Why;
+}
+
+bool TSdlAudio::Wake() {
+    if (!Failure().empty()) {
+        return false;
+    }
+    // The rate found at first stays, as the loaded effects and the synthesizer are made for it.
+    return DeviceOpen || OpenDevice(0);
+}
+
+void TSdlAudio::SleepWhenSilent() {
+    if (!Sleeper) {
+        Sleeper = std::make_unique<QTimer>();
+        Sleeper->setSingleShot(true);
+        QObject::connect(Sleeper.get(), &QTimer::timeout, [this] { SleepIfSilent(); });
+    }
+    Sleeper->start(SleepAfterSilenceMs);
+}
+
+void TSdlAudio::SleepIfSilent() {
+    if (!DeviceOpen || Mix_GetMusicHookData() != nullptr) {
+        // The music unhooks itself when it stops, and asks for sleep then.
+        return;
+    }
+    if (Mix_Playing(-1) > 0) {
+        SleepWhenSilent();
+        return;
+    }
+    Mix_CloseAudio();
+    DeviceOpen = false;
+}
+
+void TSdlSoundEffects::PlayWave(const std::string& fileName) {
+    auto chunk = Chunks.find(fileName);
+    if (chunk == Chunks.end()) {
+        // The current folder first, as a bare name is looked for; then beside the program, where
+        // the game's own effects lie. A FIFO or a device in a file's place counts as no file.
+        TFileContents wave = ReadRegularFile(fileName, SoundFileLimit);
+        if (wave.Failure == TFileFailure::Missing) {
+            wave = ReadRegularFile(
+                QFile::encodeName(QDir(QCoreApplication::applicationDirPath())
+                                      .filePath(QFile::decodeName(fileName.c_str())))
+                    .toStdString(),
+                SoundFileLimit);
+        }
+        // A file that is not there yet may be put there while the game runs.
+        if (wave.Failure != TFileFailure::None) {
+            QApplication::beep();
+            return;
+        }
+        // The mixer decodes an effect into the device's format, so it is loaded awake.
+        if (!Audio.Wake()) {
+            return;
+        }
+        // Decoded from memory: the file has been read whole, and once.
+        SDL_RWops* bytes =
+            SDL_RWFromConstMem(wave.Bytes.data(), static_cast<int>(wave.Bytes.size()));
+        chunk = Chunks.emplace(fileName, Mix_LoadWAV_RW(bytes, 1)).first;
+    }
+    if (!chunk->second) {
+        QApplication::beep();
+        Audio.SleepWhenSilent();
+        return;
+    }
+    if (!Audio.Wake()) {
+        return;
+    }
+    Mix_PlayChannel(EffectChannel, chunk->second.get(), 0);
+    Audio.SleepWhenSilent();
+}

@@ -1,0 +1,197 @@
+// Infobank.cpp: loading and saving the player's settings and best records.
+#include "settings/core/Infobank.h"
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "text/LittleEndian.h"
+
+TSettings Settings;
+
+const char* const SettingsKey = "\\Software\\Belnovia\\Quorvel";
+
+namespace {
+
+// The type of the member decides how the value is stored: a string is text, an int32_t a
+// number, a bool a switch. Keeping kind and member in one field means they cannot disagree.
+using TField = std::variant<std::string TSettings::*, int32_t TSettings::*, bool TSettings::*>;
+
+struct TLayoutRow {
+    const char* Name;
+    TField Field;
+};
+
+// The stored order is the order of writing, which the settings file shows to anyone reading it.
+// The defaults live in the member initialisers of TSettings.
+const TLayoutRow Layout[] = {
+    {"Bitmap file name", &TSettings::BitmapFileName},
+    {"Bitmap path", &TSettings::BitmapPath},
+    {"Level", &TSettings::Level},
+    {"Sound", &TSettings::SoundOn},
+    {"Music", &TSettings::MusicOn},
+    {"Number", &TSettings::NumberOn},
+    {"Basic recorder", &TSettings::BasicRecorder},
+    {"Basic record time", &TSettings::BasicRecordTime},
+    {"Middle recorder", &TSettings::MiddleRecorder},
+    {"Middle record time", &TSettings::MiddleRecordTime},
+    {"Advance recorder", &TSettings::AdvanceRecorder},
+    {"Advance record time", &TSettings::AdvanceRecordTime},
+    {"User define number H", &TSettings::UserDefineH},
+    {"User define number V", &TSettings::UserDefineV},
+};
+
+template <class... TVisitors>
+struct TOverloaded : TVisitors... {
+    using TVisitors::operator()...;
+};
+// Spelt out for compilers that do not yet deduce an aggregate's arguments.
+template <class... TVisitors>
+TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
+
+// Closes the key however the reading or writing ends, errors included.
+class TOpenKey {
+  public:
+    explicit TOpenKey(ISettingsStore& store) : Store(store) {}
+    TOpenKey(const TOpenKey&) = delete;
+    TOpenKey& operator=(const TOpenKey&) = delete;
+    ~TOpenKey() { Store.CloseKey(); }
+
+  private:
+    ISettingsStore& Store;
+};
+
+std::string InvalidTypeError(const char* name) {
+    return std::string("Invalid data type for '") + name + "'";
+}
+
+std::optional<std::string> ReadText(const TStoredValue& stored, const char* name,
+                                    std::string& text) {
+    if (stored.Type != RegSz && stored.Type != RegExpandSz) {
+        return InvalidTypeError(name);
+    }
+    // A stored text may carry its terminating zero, or junk after it; neither belongs to it.
+    text = stored.Data.substr(0, stored.Data.find('\0'));
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadNumber(const TStoredValue& stored, const char* name,
+                                      int32_t& number) {
+    if (stored.Data.size() > 4) {
+        return std::string("Failed to get data for '") + name + "'";
+    }
+    if (stored.Type != RegDword) {
+        return InvalidTypeError(name);
+    }
+    uint32_t bits = 0;
+    for (size_t i = 0; i < stored.Data.size(); ++i) {
+        bits |= static_cast<uint32_t>(static_cast<unsigned char>(stored.Data[i])) << (8 * i);
+    }
+    number = static_cast<int32_t>(bits);
+    return std::nullopt;
+}
+
+TStoredValue DwordValue(int32_t number) {
+    return {RegDword, LittleEndianDword(static_cast<uint32_t>(number))};
+}
+
+// Each fixed level's holder and time, which go together.
+const std::pair<std::string TSettings::*, int32_t TSettings::*> RecordFields[] = {
+    {&TSettings::BasicRecorder, &TSettings::BasicRecordTime},
+    {&TSettings::MiddleRecorder, &TSettings::MiddleRecordTime},
+    {&TSettings::AdvanceRecorder, &TSettings::AdvanceRecordTime},
+};
+
+const char* StoredNameOf(const TField& field) {
+    return std::find_if(std::begin(Layout), std::end(Layout),
+                        [&](const TLayoutRow& row) { return row.Field == field; })
+        ->Name;
+}
+
+// Another instance of the game may have stored a better time since this one loaded the
+// settings; writing back the record this one holds would lose it.
+void KeepBetterStoredRecords(TSettings& settings, ISettingsStore& store) {
+    for (const auto& [holder, time] : RecordFields) {
+        const char* holderName = StoredNameOf(holder);
+        const char* timeName = StoredNameOf(time);
+        const std::optional<TStoredValue> storedHolder = store.ReadValue(holderName);
+        const std::optional<TStoredValue> storedTime = store.ReadValue(timeName);
+        std::string name;
+        int32_t seconds = 0;
+        if (storedHolder && storedTime && !ReadText(*storedHolder, holderName, name) &&
+            !ReadNumber(*storedTime, timeName, seconds) && seconds < settings.*time) {
+            settings.*holder = std::move(name);
+            settings.*time = seconds;
+        }
+    }
+}
+
+}  // namespace
+
+void LoadSettings(TSettings& settings, ISettingsStore& store) {
+    settings = TSettings{};
+    if (!store.OpenKey(SettingsKey, false)) {
+        return;
+    }
+    std::optional<std::string> firstError;
+    {
+        TOpenKey openKey(store);
+        for (const TLayoutRow& row : Layout) {
+            const std::optional<TStoredValue> stored = store.ReadValue(row.Name);
+            if (!stored) {
+                continue;
+            }
+            // A value that cannot be read keeps its default; the rest are still worth having.
+            std::optional<std::string> error =
+                std::visit(TOverloaded{
+                               [&](std::string TSettings::*text) {
+                                   return ReadText(*stored, row.Name, settings.*text);
+                               },
+                               [&](int32_t TSettings::*number) {
+                                   return ReadNumber(*stored, row.Name, settings.*number);
+                               },
+                               [&](bool TSettings::*flag) {
+                                   int32_t number = 0;
+                                   std::optional<std::string> numberError =
+                                       ReadNumber(*stored, row.Name, number);
+                                   if (!numberError) {
+                                       settings.*flag = number != 0;
+                                   }
+                                   return numberError;
+                               },
+                           },
+                           row.Field);
+            if (error && !firstError) {
+                firstError = std::move(error);
+            }
+        }
+    }
+    if (firstError) {
+        throw ERegistryError(*firstError);
+    }
+}
+
+void SaveSettings(const TSettings& ours, ISettingsStore& store) {
+    if (!store.OpenKey(SettingsKey, true)) {
+        return;
+    }
+    TOpenKey openKey(store);
+    TSettings settings = ours;
+    KeepBetterStoredRecords(settings, store);
+    for (const TLayoutRow& row : Layout) {
+        const TStoredValue value = std::visit(
+            TOverloaded{
+                [&](std::string TSettings::*text) {
+                    return TStoredValue{RegSz, settings.*text};
+                },
+                [&](int32_t TSettings::*number) { return DwordValue(settings.*number); },
+                [&](bool TSettings::*flag) { return DwordValue(settings.*flag ? 1 : 0); },
+            },
+            row.Field);
+        if (!store.WriteValue(row.Name, value)) {
+            throw ERegistryError(std::string("Failed to set data for '") + row.Name + "'");
+        }
+    }
+}

@@ -1,0 +1,557 @@
+// RegFileStore.cpp: reading and atomically rewriting the registry export file of the settings.
+#include "settings/platform/RegFileStore.h"
+
+#include "files/RegularFile.h"
+#include "text/AsciiText.h"
+#include "text/HexDigit.h"
+#include "text/LittleEndian.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string_view>
+
+namespace {
+
+// A carriage return ends a line of a file written on Windows; it is kept in the file but is no
+// part of what the line says.
+constexpr std::string_view Blanks = " \t\r";
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    const size_t first = text.find_first_not_of(Blanks);
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view TrimRight(std::string_view text) {
+    const size_t last = text.find_last_not_of(Blanks);
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+std::string_view Trim(std::string_view text) {
+    return TrimLeft(TrimRight(text));
+}
+
+std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {
+    if (digits.empty() || digits.size() > maxDigits) {
+        return std::nullopt;
+    }
+    uint32_t number = 0;
+    for (char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        number = number * 16 + static_cast<uint32_t>(digit);
+    }
+    return number;
+}
+
+// Reads a quoted string at the start of text; rest receives what follows the closing quote.
+// Only \\ and \" are escapes; any other backslash is kept, as hand-edited paths often hold one.
+std::optional<std::string> ParseQuoted(std::string_view text, std::string_view& rest) {
+    if (text.empty() || text[0] != '"') {
+        return std::nullopt;
+    }
+    std::string bytes;
+    for (size_t i = 1; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            rest = text.substr(i + 1);
+            return bytes;
+        }
+        if (c == '\\' && i + 1 < text.size() && (text[i + 1] == '\\' || text[i + 1] == '"')) {
+            ++i;
+        }
+        bytes += text[i];
+    }
+    return std::nullopt;
+}
+
+std::string Quote(std::string_view bytes) {
+    std::string quoted = "\"";
+    for (char c : bytes) {
+        if (c == '\\' || c == '"') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+struct TValueLine {
+    std::string Name;
+    std::string_view Data;
+};
+
+std::optional<TValueLine> SplitValueLine(std::string_view line) {
+    std::string_view rest;
+    std::optional<std::string> name = ParseQuoted(TrimLeft(line), rest);
+    if (!name) {
+        return std::nullopt;
+    }
+    rest = TrimLeft(rest);
+    if (rest.empty() || rest[0] != '=') {
+        return std::nullopt;
+    }
+    return TValueLine{std::move(*name), Trim(rest.substr(1))};
+}
+
+std::optional<std::string> ParseHexList(std::string_view list) {
+    std::string bytes;
+    list = Trim(list);
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        const std::optional<uint32_t> byte = ParseHexNumber(Trim(list.substr(0, comma)), 2);
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes += static_cast<char>(*byte);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        list = list.substr(comma + 1);
+        if (Trim(list).empty()) {
+            return std::nullopt;
+        }
+    }
+    return bytes;
+}
+
+// Data in no form we know is still a value of that name: reading it must fail as a wrong type
+// rather than fall back to an older line of the same name.
+TStoredValue ParseData(std::string_view data) {
+    const TStoredValue unknown{RegUnknown, {}};
+    if (!data.empty() && data[0] == '"') {
+        std::string_view rest;
+        std::optional<std::string> text = ParseQuoted(data, rest);
+        return text && rest.empty() ? TStoredValue{RegSz, std::move(*text)} : unknown;
+    }
+    if (StartsWithIgnoringCase(data, "dword:")) {
+        const std::optional<uint32_t> number = ParseHexNumber(data.substr(6), 8);
+        return number ? TStoredValue{RegDword, LittleEndianDword(*number)} : unknown;
+    }
+    if (!StartsWithIgnoringCase(data, "hex")) {
+        return unknown;
+    }
+    data.remove_prefix(3);
+    uint32_t type = RegBinary;
+    if (!data.empty() && data[0] == '(') {
+        const size_t close = data.find(')');
+        if (close == std::string_view::npos) {
+            return unknown;
+        }
+        const std::optional<uint32_t> number = ParseHexNumber(data.substr(1, close - 1), 8);
+        if (!number) {
+            return unknown;
+        }
+        type = *number;
+        data.remove_prefix(close + 1);
+    }
+    if (data.empty() || data[0] != ':') {
+        return unknown;
+    }
+    std::optional<std::string> bytes = ParseHexList(data.substr(1));
+    return bytes ? TStoredValue{type, std::move(*bytes)} : unknown;
+}
+
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') {
+        return std::nullopt;
+    }
+    return line.substr(1, line.size() - 2);
+}
+
+// A hex value whose line ends in a backslash goes on on the next line.
+bool OpensContinuation(std::string_view logical) {
+    const std::optional<TValueLine> value = SplitValueLine(logical);
+    return value && StartsWithIgnoringCase(value->Data, "hex") && value->Data.back() == '\\';
+}
+
+// A blank line or a section header ends a value even after a backslash: a hand-edited file must
+// not lose its next section to the value before it.
+bool CanContinue(std::string_view physical) {
+    return !Trim(physical).empty() && !SectionName(physical);
+}
+
+// One line of the file as it was read, with the continuation lines of a value.
+struct TLine {
+    // Its bytes without the final line end, continuation lines joined by '\n'.
+    std::string Text;
+    // What it says: continuations joined without their backslashes, blanks and line ends.
+    std::string Logical;
+};
+
+std::vector<TLine> SplitLines(std::string_view content) {
+    std::vector<TLine> lines;
+    bool continuing = false;
+    while (!content.empty()) {
+        const size_t end = content.find('\n');
+        const std::string_view physical = content.substr(0, end);
+        content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
+        if (continuing && CanContinue(physical)) {
+            // Built as the lines come, so a value continued over many lines costs no more than
+            // one long line.
+            TLine& line = lines.back();
+            (line.Text += '\n') += physical;
+            line.Logical.pop_back();
+            line.Logical += Trim(physical);
+            continuing = line.Logical.back() == '\\';
+        } else {
+            lines.push_back({std::string(physical), std::string(TrimRight(physical))});
+            continuing = OpensContinuation(lines.back().Logical);
+        }
+    }
+    return lines;
+}
+
+std::string ParentFolder(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// 0700, as the XDG base directory rules ask for folders an application creates for its files.
+bool MakeFolders(const std::string& folder) {
+    for (size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        if (mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return false;
+    }
+    struct stat info {};
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Plain text is written quoted: valid UTF-8 without control bytes, which would break the line.
+bool IsPlainText(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x20 || lead == 0x7F) {
+            return false;
+        }
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length = 0;
+        uint32_t code = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0Fu;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + length > bytes.size()) {
+            return false;
+        }
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0u) != 0x80u) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+        if (overlong || surrogate || code > 0x10FFFF) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string FormatValue(const std::string& name, const TStoredValue& value) {
+    std::string line = Quote(name) + '=';
+    if (value.Type == RegSz && IsPlainText(value.Data)) {
+        return line + Quote(value.Data);
+    }
+    char hex[16];
+    if (value.Type == RegDword && value.Data.size() == 4) {
+        uint32_t number = 0;
+        for (size_t i = 0; i < 4; ++i) {
+            number |= static_cast<uint32_t>(static_cast<unsigned char>(value.Data[i])) << (8 * i);
+        }
+        std::snprintf(hex, sizeof hex, "%08x", number);
+        return line + "dword:" + hex;
+    }
+    if (value.Type == RegBinary) {
+        line += "hex:";
+    } else {
+        std::snprintf(hex, sizeof hex, "%x", value.Type);
+        line += std::string("hex(") + hex + "):";
+    }
+    for (size_t i = 0; i < value.Data.size(); ++i) {
+        std::snprintf(hex, sizeof hex, i == 0 ? "%02x" : ",%02x",
+                      static_cast<unsigned>(static_cast<unsigned char>(value.Data[i])));
+        line += hex;
+    }
+    return line;
+}
+
+// The file a chain of links ends at, whether it exists or not: a settings file kept elsewhere
+// and linked in stays a link, and a link to a file not yet made makes it there.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            break;
+        }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = readlink(path.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<size_t>(length) >= link.size()) {
+            break;
+        }
+        link.resize(static_cast<size_t>(length));
+        path = link.front() == '/' ? link : ParentFolder(path) + "/" + link;
+    }
+    return path;
+}
+
+constexpr std::string_view TemporarySuffix = ".XXXXXX";
+// No save takes this long, so an older temporary file is one a killed save left behind.
+constexpr time_t StaleAfterSeconds = 60;
+
+// Temporary files of earlier saves that were killed before their rename; a newer one may be a
+// save of another instance still under way.
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = ParentFolder(target);
+    const std::string prefix = target.substr(folder.size() + 1) + '.';
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr) {
+        return;
+    }
+    const time_t now = time(nullptr);
+    while (const dirent* entry = readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        const bool ours =
+            name.size() == prefix.size() + TemporarySuffix.size() - 1 && name.starts_with(prefix) &&
+            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+        struct stat info {};
+        if (ours && fstatat(dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
+            now - info.st_mtime > StaleAfterSeconds) {
+            unlinkat(dirfd(entries), entry->d_name, 0);
+        }
+    }
+    closedir(entries);
+}
+
+}  // namespace
+
+TRegFileStore::TRegFileStore(std::string filePath) : FilePath(std::move(filePath)) {}
+
+std::string TRegFileStore::DefaultPath() {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    // The XDG rules say a relative value is to be ignored, not resolved against the working folder.
+    if (configHome != nullptr && configHome[0] == '/') {
+        return std::string(configHome) + "/Belnovia/Quorvel.reg";
+    }
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') {
+        const passwd* user = getpwuid(getuid());
+        if (user == nullptr || user->pw_dir == nullptr || user->pw_dir[0] == '\0') {
+            return {};
+        }
+        home = user->pw_dir;
+    }
+    return std::string(home) + "/.config/Belnovia/Quorvel.reg";
+}
+
+bool TRegFileStore::OpenKey(const std::string& path, bool create) {
+    if (KeyOpen) {
+        CloseKey();
+    }
+    if (FilePath.empty()) {
+        return false;
+    }
+    // A file that exists but cannot be read is not replaced: its contents would be lost. A FIFO
+    // or a device in its place counts as such a file.
+    const TFileContents file = ReadRegularFile(FilePath, SettingsFileLimit);
+    if (file.Failure != TFileFailure::None && !(create && file.Failure == TFileFailure::Missing)) {
+        return false;
+    }
+    if (create && !MakeFolders(ParentFolder(FilePath))) {
+        return false;
+    }
+
+    std::string_view key = path;
+    if (!key.empty() && key[0] == '\\') {
+        key.remove_prefix(1);
+    }
+    Section = "HKEY_CURRENT_USER\\" + std::string(key);
+    Entries.clear();
+    bool inSection = false;
+    bool found = false;
+    for (TLine& line : SplitLines(file.Bytes)) {
+        TEntry entry;
+        entry.Text = std::move(line.Text);
+        if (const std::optional<std::string_view> name = SectionName(line.Logical)) {
+            inSection = EqualsIgnoringCase(*name, Section);
+            entry.OpensOurSection = inSection;
+            found = found || inSection;
+        } else if (inSection) {
+            if (std::optional<TValueLine> value = SplitValueLine(line.Logical)) {
+                entry.Value = ParseData(value->Data);
+                entry.ValueName = std::move(value->Name);
+            }
+        }
+        Entries.push_back(std::move(entry));
+    }
+    if (!create && !found) {
+        Entries.clear();
+        return false;
+    }
+    KeyOpen = true;
+    return true;
+}
+
+const TRegFileStore::TEntry* TRegFileStore::LastValueNamed(const std::string& name) const {
+    const TEntry* last = nullptr;
+    for (const TEntry& entry : Entries) {
+        if (entry.ValueName && EqualsIgnoringCase(*entry.ValueName, name)) {
+            last = &entry;
+        }
+    }
+    return last;
+}
+
+std::optional<TStoredValue> TRegFileStore::ReadValue(const std::string& name) {
+    if (!KeyOpen) {
+        return std::nullopt;
+    }
+    for (const auto& [writtenName, value] : Written) {
+        if (EqualsIgnoringCase(writtenName, name)) {
+            return value;
+        }
+    }
+    const TEntry* entry = LastValueNamed(name);
+    return entry ? std::optional<TStoredValue>(entry->Value) : std::nullopt;
+}
+
+bool TRegFileStore::WriteValue(const std::string& name, const TStoredValue& value) {
+    if (!KeyOpen) {
+        return false;
+    }
+    for (auto& [writtenName, writtenValue] : Written) {
+        if (EqualsIgnoringCase(writtenName, name)) {
+            writtenValue = value;
+            return true;
+        }
+    }
+    // Someone may have typed the name in another case; the file keeps their spelling.
+    const TEntry* stored = LastValueNamed(name);
+    Written.emplace_back(stored ? *stored->ValueName : name, value);
+    return true;
+}
+
+void TRegFileStore::CloseKey() {
+    if (KeyOpen && !Written.empty()) {
+        Commit();
+    }
+    KeyOpen = false;
+    Entries.clear();
+    Written.clear();
+}
+
+std::string TRegFileStore::ComposeFile() const {
+    std::string text;
+    // Every line read keeps its own end; lines of ours end as the file's first line does.
+    const bool windowsEnds = !Entries.empty() && Entries.front().Text.ends_with('\r');
+    const auto addLine = [&text](std::string_view line) { (text += line) += '\n'; };
+    const auto addOwnLine = [&](std::string_view line) {
+        addLine(windowsEnds ? std::string(line) + '\r' : std::string(line));
+    };
+    const auto addWritten = [&] {
+        for (const auto& [name, value] : Written) {
+            addOwnLine(FormatValue(name, value));
+        }
+    };
+    bool placed = false;
+    for (const TEntry& entry : Entries) {
+        // Every older line of a written name goes, or it could outlive the new value when read.
+        const bool replaced = entry.ValueName &&
+                              std::any_of(Written.begin(), Written.end(), [&](const auto& written) {
+                                  return EqualsIgnoringCase(written.first, *entry.ValueName);
+                              });
+        if (replaced) {
+            continue;
+        }
+        addLine(entry.Text);
+        if (entry.OpensOurSection && !placed) {
+            addWritten();
+            placed = true;
+        }
+    }
+    if (!placed) {
+        if (Entries.empty()) {
+            addOwnLine("REGEDIT4");
+        }
+        if (Entries.empty() || !Trim(Entries.back().Text).empty()) {
+            addOwnLine("");
+        }
+        addOwnLine("[" + Section + "]");
+        addWritten();
+    }
+    return text;
+}
+
+void TRegFileStore::Commit() const {
+    const std::string target = FollowLinks(FilePath);
+    // A file the player made read-only is left alone, as a read-only folder already is.
+    struct stat old {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
+        return;
+    }
+    RemoveStaleTemporaries(target);
+    std::string temporary = target;
+    temporary += TemporarySuffix;
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        return;
+    }
+    // The new file keeps the permissions the player gave the old one.
+    bool ok = !exists || fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && WriteAll(fd, ComposeFile()) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok || rename(temporary.c_str(), target.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return;
+    }
+    // The rename itself reaches the disk only with the folder.
+    const int folder = open(ParentFolder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
+}
