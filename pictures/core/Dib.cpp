@@ -11,19 +11,6 @@ constexpr uint32_t FileHeaderSize = 14;
 constexpr uint32_t InfoHeaderSize = 40;
 constexpr uint32_t BitFields = 3;
 
-uint32_t ReadU32(std::string_view bytes, size_t at) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i) {
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
-    }
-    return value;
-}
-
-uint16_t ReadU16(std::string_view bytes, size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
-                                 static_cast<uint8_t>(bytes[at + 1]) << 8);
-}
-
 }  // namespace
 
 std::string BitmapFileOfDib(std::string_view dib) {
@@ -31,13 +18,13 @@ std::string BitmapFileOfDib(std::string_view dib) {
     if (dib.size() < InfoHeaderSize) {
         throw invalid;
     }
-    const uint32_t headerSize = ReadU32(dib, 0);
+    const uint32_t headerSize = ReadLittleEndian(dib.substr(0, 4));
     if (headerSize < InfoHeaderSize || headerSize > dib.size()) {
         throw invalid;
     }
-    const uint16_t bitsPerPixel = ReadU16(dib, 14);
-    const uint32_t compression = ReadU32(dib, 16);
-    const uint32_t coloursUsed = ReadU32(dib, 32);
+    const uint16_t bitsPerPixel = static_cast<uint16_t>(ReadLittleEndian(dib.substr(14, 2)));
+    const uint32_t compression = ReadLittleEndian(dib.substr(16, 4));
+    const uint32_t coloursUsed = ReadLittleEndian(dib.substr(32, 4));
     // No count means a full palette for the depth; deeper pictures have none.
     const uint64_t colours =
         coloursUsed != 0 ? coloursUsed : (bitsPerPixel <= 8 ? uint64_t{1} << bitsPerPixel : 0);

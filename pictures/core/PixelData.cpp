@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "text/LittleEndian.h"
+
 namespace {
 
 constexpr size_t FileHeaderSize = 14;
@@ -13,19 +15,6 @@ constexpr uint32_t Rle8 = 1;
 constexpr uint32_t Rle4 = 2;
 constexpr uint32_t BitFields = 3;
 constexpr uint32_t AlphaBitFields = 6;
-
-uint32_t ReadU32(std::string_view bytes, size_t at) {
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i) {
-        value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + i])) << (8 * i);
-    }
-    return value;
-}
-
-uint16_t ReadU16(std::string_view bytes, size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
-                                 static_cast<uint8_t>(bytes[at + 1]) << 8);
-}
 
 // Run-length data covers the picture when every pixel gets a value from it: a jump or an early
 // end of line or of picture leaves pixels that the file never gives.
@@ -78,21 +67,21 @@ bool HasAllPixels(std::string_view file) {
     if (file.size() < FileHeaderSize + CoreHeaderSize || file.substr(0, 2) != "BM") {
         return true;
     }
-    const uint32_t pixelsAt = ReadU32(file, 10);
-    const uint32_t headerSize = ReadU32(file, FileHeaderSize);
+    const uint32_t pixelsAt = ReadLittleEndian(file.substr(10, 4));
+    const uint32_t headerSize = ReadLittleEndian(file.substr(FileHeaderSize, 4));
     int64_t width = 0;
     int64_t height = 0;
     uint32_t bitsPerPixel = 0;
     uint32_t compression = 0;
     if (headerSize == CoreHeaderSize) {
-        width = ReadU16(file, 18);
-        height = ReadU16(file, 20);
-        bitsPerPixel = ReadU16(file, 24);
+        width = static_cast<uint16_t>(ReadLittleEndian(file.substr(18, 2)));
+        height = static_cast<uint16_t>(ReadLittleEndian(file.substr(20, 2)));
+        bitsPerPixel = static_cast<uint16_t>(ReadLittleEndian(file.substr(24, 2)));
     } else if (headerSize >= InfoHeaderSize && file.size() >= FileHeaderSize + InfoHeaderSize) {
-        width = static_cast<int32_t>(ReadU32(file, 18));
-        height = static_cast<int32_t>(ReadU32(file, 22));
-        bitsPerPixel = ReadU16(file, 28);
-        compression = ReadU32(file, 30);
+        width = static_cast<int32_t>(ReadLittleEndian(file.substr(18, 4)));
+        height = static_cast<int32_t>(ReadLittleEndian(file.substr(22, 4)));
+        bitsPerPixel = static_cast<uint16_t>(ReadLittleEndian(file.substr(28, 2)));
+        compression = ReadLittleEndian(file.substr(30, 4));
     } else {
         return true;
     }

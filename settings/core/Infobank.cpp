@@ -85,11 +85,7 @@ std::optional<std::string> ReadNumber(const TStoredValue& stored, const char* na
     if (stored.Type != RegDword) {
         return InvalidTypeError(name);
     }
-    uint32_t bits = 0;
-    for (size_t i = 0; i < stored.Data.size(); ++i) {
-        bits |= static_cast<uint32_t>(static_cast<unsigned char>(stored.Data[i])) << (8 * i);
-    }
-    number = static_cast<int32_t>(bits);
+    number = static_cast<int32_t>(ReadLittleEndian(stored.Data));
     return std::nullopt;
 }
 

@@ -296,11 +296,7 @@ std::string FormatValue(const std::string& name, const TStoredValue& value) {
     }
     char hex[16];
     if (value.Type == RegDword && value.Data.size() == 4) {
-        uint32_t number = 0;
-        for (size_t i = 0; i < 4; ++i) {
-            number |= static_cast<uint32_t>(static_cast<unsigned char>(value.Data[i])) << (8 * i);
-        }
-        std::snprintf(hex, sizeof hex, "%08x", number);
+        std::snprintf(hex, sizeof hex, "%08x", ReadLittleEndian(value.Data));
         return line + "dword:" + hex;
     }
     if (value.Type == RegBinary) {
