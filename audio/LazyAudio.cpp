@@ -4,7 +4,9 @@
 #include <dlfcn.h>
 
 #include <filesystem>
-#include <system_error>
+#include <utility>
+
+#include "audio/core/SoundFiles.h"
 
 void TLazyAudio::Start() {
     if (!Started) {
@@ -28,10 +30,9 @@ TLazyAudio::~TLazyAudio() {
 }
 
 void TLazyAudio::Load() {
-    // The program's folder comes from the kernel, as this runs away from the toolkit's thread.
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string module = (program.parent_path() / AudioModuleFileName).string();
+    // Away from the toolkit's thread, the program's folder comes from the kernel.
+    const std::string module =
+        (std::filesystem::path(ProgramFolder()) / AudioModuleFileName).string();
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         Why = dlerror();
@@ -64,12 +65,12 @@ IMusicDevice* TLazyAudio::TMusic::Device() {
     return output != nullptr ? &output->Music() : nullptr;
 }
 
-void TLazyAudio::TMusic::Open(const std::string& path) {
+void TLazyAudio::TMusic::Open(const std::string& path, TMusicLost lost) {
     IMusicDevice* device = Device();
     if (device == nullptr) {
         throw EMediaError("No sound output to play \"" + path + "\": " + Owner.Why);
     }
-    device->Open(path);
+    device->Open(path, std::move(lost));
 }
 
 void TLazyAudio::TMusic::Play() {

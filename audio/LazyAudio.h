@@ -36,7 +36,7 @@ class TLazyAudio {
     class TMusic : public IMusicDevice {
       public:
         explicit TMusic(TLazyAudio& owner) : Owner(owner) {}
-        void Open(const std::string& path) override;
+        void Open(const std::string& path, TMusicLost lost) override;
         void Play() override;
         void Pause() override;
         void Close() override;

@@ -16,8 +16,9 @@ class TMediaPlayer : public QObject {
     void SetFileName(const QString& fileName) { File = fileName; }
     QString FileName() const { return File; }
 
-    // Opens the device for the file name, waiting until it is done; throws EMediaError.
-    void Open() { Player.Open(File.toStdString()); }
+    // Opens the device for the file name, waiting until it is done; throws EMediaError. Music
+    // the device loses later ends the play request, and the next play tells why.
+    void Open();
     // Both throw EMediaError when no device is open.
     void Play() { Player.Play(); }
     void Stop() { Player.Stop(); }

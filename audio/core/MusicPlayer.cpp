@@ -12,9 +12,10 @@ TMusicPlayer::~TMusicPlayer() {
     }
 }
 
-void TMusicPlayer::Open(const std::string& fileName) {
+void TMusicPlayer::Open(const std::string& fileName, TMusicLost lost) {
     PlayerMode = TPlayerMode::NotReady;
-    Device.Open(fileName);
+    Lost.clear();
+    Device.Open(fileName, std::move(lost));
     PlayerMode = TPlayerMode::Stopped;
 }
 
@@ -26,6 +27,11 @@ void TMusicPlayer::RequireOpen() const {
 
 void TMusicPlayer::Play() {
     RequireOpen();
+    if (!Lost.empty()) {
+        // As an open that failed: the reason once, and no device from then on.
+        PlayerMode = TPlayerMode::NotReady;
+        throw EMediaError(std::exchange(Lost, {}));
+    }
     if (PlayerMode == TPlayerMode::Playing) {
         // This request replaces the running one and goes on from the same place.
         Notify();
@@ -40,6 +46,19 @@ void TMusicPlayer::Stop() {
     if (PlayerMode == TPlayerMode::Playing) {
         Device.Pause();
         PlayerMode = TPlayerMode::Stopped;
+        Notify();
+    }
+}
+
+void TMusicPlayer::Lose(const std::string& why) {
+    if (PlayerMode == TPlayerMode::NotReady) {
+        return;
+    }
+    Device.Close();
+    Lost = why;
+    const bool wasPlaying = PlayerMode == TPlayerMode::Playing;
+    PlayerMode = TPlayerMode::Stopped;
+    if (wasPlaying) {
         Notify();
     }
 }

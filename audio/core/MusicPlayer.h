@@ -20,10 +20,15 @@ class TMusicPlayer {
     TMusicPlayer& operator=(const TMusicPlayer&) = delete;
 
     // Opens the device for the file, stopped at the start; throws EMediaError when it cannot.
-    void Open(const std::string& fileName);
-    // Both throw EMediaError when no device is open.
+    // lost is handed to the device, and Lose is to be called with what it is told.
+    void Open(const std::string& fileName, TMusicLost lost);
+    // Both throw EMediaError when no device is open. A play after the piece was lost throws the
+    // reason, once, and leaves no device open.
     void Play();
     void Stop();
+    // The device has stopped the piece for good: the player stands stopped, a play request that
+    // was running has ended, and the next play tells why.
+    void Lose(const std::string& why);
 
     TPlayerMode Mode() const { return PlayerMode; }
 
@@ -33,4 +38,5 @@ class TMusicPlayer {
     IMusicDevice& Device;
     std::function<void()> Notify;
     TPlayerMode PlayerMode = TPlayerMode::NotReady;
+    std::string Lost;
 };

@@ -7,6 +7,9 @@
 inline constexpr const char* MoveSoundFile = "pon.wav";
 inline constexpr const char* ErrorSoundFile = "error.wav";
 
+// The folder of the running program, from the kernel, so it may be asked on any thread.
+std::string ProgramFolder();
+
 // The music's full path in the given folder of the program; a folder that already ends with a
 // separator (the root) gets none added.
 std::string MusicPathIn(const std::string& folder);

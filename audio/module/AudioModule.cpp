@@ -3,6 +3,7 @@
 #include "audio/core/AudioOutput.h"
 #include "audio/module/FluidMusic.h"
 #include "audio/module/SdlAudio.h"
+#include "audio/module/SdlEffects.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 #include "audio/module/SdlAudio.h"
 #include "files/RegularFile.h"
@@ -57,7 +58,7 @@ TFluidMusicDevice::~TFluidMusicDevice() {
     Close();
 }
 
-void TFluidMusicDevice::Open(const std::string& path) {
+void TFluidMusicDevice::Open(const std::string& path, TMusicLost lost) {
     Close();
     // Players put music of their own here: a FIFO, a device or a huge file is refused at once.
     const TFileContents file = ReadRegularFile(path, MusicFileLimit);
@@ -71,7 +72,7 @@ void TFluidMusicDevice::Open(const std::string& path) {
     if (!Synth) {
         CreateSynth();
     }
-    StartSequencer(file.Bytes);
+    StartSequencer(file.Bytes, std::move(lost));
 }
 
 void TFluidMusicDevice::CreateSynth() {
@@ -114,7 +115,7 @@ void TFluidMusicDevice::LoadSoundfont() {
     throw EMediaError("Cannot play \"" + Path + "\": no General MIDI soundfont could be loaded");
 }
 
-void TFluidMusicDevice::StartSequencer(const std::string& piece) {
+void TFluidMusicDevice::StartSequencer(const std::string& piece, TMusicLost lost) {
     Player.reset(new_fluid_player(Synth.get()));
     if (!Player || fluid_player_add_mem(Player.get(), piece.data(), piece.size()) != FLUID_OK ||
         fluid_player_play(Player.get()) != FLUID_OK) {
@@ -138,6 +139,15 @@ void TFluidMusicDevice::StartSequencer(const std::string& piece) {
                           (error.empty() ? "the synthesizer cannot read it" : error));
     }
     fluid_player_set_loop(Player.get(), -1);
+    Ahead = std::make_unique<TRenderAhead>(
+        Audio.Rate(), BlockFrames,
+        [synth = Synth.get()](int16_t* frames, int count) {
+            fluid_synth_write_s16(synth, count, frames, 0, 2, frames, 1, 2);
+        },
+        [lost = std::move(lost),
+         why = "Cannot play \"" + Path + "\": the synthesizer cannot keep up with it"] {
+            lost(why);
+        });
 }
 
 void TFluidMusicDevice::Play() {
@@ -152,6 +162,7 @@ void TFluidMusicDevice::Pause() {
 
 void TFluidMusicDevice::Close() {
     Hook(false);
+    Ahead.reset();
     Player.reset();
     if (Synth) {
         fluid_synth_system_reset(Synth.get());
@@ -167,7 +178,7 @@ void TFluidMusicDevice::Hook(bool on) {
         return;
     }
     // The mixer holds its lock while it swaps the hook, so once unhooked the audio thread has
-    // left Render and the synthesizer is ours again.
+    // left Render and no longer reads what is rendered ahead.
     if (on) {
         Mix_HookMusic(Render, this);
     } else {
@@ -178,7 +189,5 @@ void TFluidMusicDevice::Hook(bool on) {
 
 void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {
     // The output is 16-bit stereo, which the mixer keeps whatever the sound card offers.
-    constexpr int FrameBytes = 2 * sizeof(int16_t);
-    fluid_synth_write_s16(static_cast<TFluidMusicDevice*>(device)->Synth.get(), length / FrameBytes,
-                          stream, 0, 2, stream, 1, 2);
+    static_cast<TFluidMusicDevice*>(device)->Ahead->Read(stream, length);
 }

@@ -9,12 +9,13 @@
 #include <string>
 
 #include "audio/core/MusicDevice.h"
+#include "audio/module/RenderAhead.h"
 
 class TSdlAudio;
 
 // The synthesizer and its soundfont stay from the first piece on; the soundfont's samples are
-// read as the piece chooses its instruments. While paused the music stream is unhooked, so
-// nothing is synthesized at all.
+// read as the piece chooses its instruments. The piece is rendered a little ahead on a thread of
+// its own; while paused the music stream is unhooked and the renderer rests once it is ahead.
 class TFluidMusicDevice : public IMusicDevice {
   public:
     explicit TFluidMusicDevice(TSdlAudio& audio);
@@ -22,7 +23,7 @@ class TFluidMusicDevice : public IMusicDevice {
     TFluidMusicDevice(const TFluidMusicDevice&) = delete;
     TFluidMusicDevice& operator=(const TFluidMusicDevice&) = delete;
 
-    void Open(const std::string& path) override;
+    void Open(const std::string& path, TMusicLost lost) override;
     void Play() override;
     void Pause() override;
     void Close() override;
@@ -41,13 +42,13 @@ class TFluidMusicDevice : public IMusicDevice {
         }
     };
 
-    // Runs on the audio thread: the mixer's music stream, filled by the synthesizer.
+    // Runs on the audio thread: the mixer's music stream, filled from what is rendered ahead.
     static void Render(void* device, uint8_t* stream, int length);
     void CreateSynth();
     void LoadSoundfont();
     // Hands the piece to a new sequencer and lets it read the piece at once, so that one the
     // sequencer cannot play is refused here rather than retried on the audio thread.
-    void StartSequencer(const std::string& piece);
+    void StartSequencer(const std::string& piece, TMusicLost lost);
     void Hook(bool on);
 
     TSdlAudio& Audio;
@@ -55,4 +56,6 @@ class TFluidMusicDevice : public IMusicDevice {
     std::unique_ptr<fluid_settings_t, TDeleter<delete_fluid_settings>> Settings;
     std::unique_ptr<fluid_synth_t, TDeleter<delete_fluid_synth>> Synth;
     std::unique_ptr<fluid_player_t, TDeleter<delete_fluid_player>> Player;
+    // Renders while a piece is loaded.
+    std::unique_ptr<TRenderAhead> Ahead;
 };

@@ -1,23 +1,16 @@
-// SdlAudio.cpp: SDL's audio output, open while something sounds, and the effects played on it.
+// SdlAudio.cpp: SDL's audio output, open while something sounds.
 #include "audio/module/SdlAudio.h"
 
 #include <SDL.h>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTimer>
-
-#include "files/RegularFile.h"
 
 namespace {
 
-constexpr int EffectChannel = 0;
 // Half the CD rate halves the synthesizer's and the mixer's work while the music plays. The
 // effects hold nothing above 5 kHz and the music next to nothing above 8 kHz (its energy above
 // 11 kHz lies 57 dB below the whole), so nothing that is heard is lost; the effects are
 // resampled once, as they are loaded.
 constexpr int PreferredRate = 22050;
-constexpr int OutputChannels = 2;
 // A buffer of 23 ms: a move's sound waits at most that long for the next one while the device
 // is awake.
 constexpr int BufferFrames = 512;
@@ -56,7 +49,7 @@ int TSdlAudio::TryOutput(void* audio) {
 
 bool TSdlAudio::OpenDevice(int allowedChanges) {
     const int rate = OutputRate != 0 ? OutputRate : PreferredRate;
-    DeviceOpen = Mix_OpenAudioDevice(rate, AUDIO_S16SYS, OutputChannels, BufferFrames, nullptr,
+    DeviceOpen = Mix_OpenAudioDevice(rate, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
                                      allowedChanges) == 0;
     return DeviceOpen;
 }
@@ -73,10 +66,11 @@ TSdlAudio::~TSdlAudio() {
 }
 
 const std::string& TSdlAudio::Failure() {
-    if (Opener != nullptr) {
-        SDL_WaitThread(Opener, nullptr);
-        Opener = nullptr;
-    }
+    std::call_once(OpenerJoined, [this] {
+        if (Opener != nullptr) {
+            SDL_WaitThread(Opener, nullptr);
+        }
+    });
     return Why;
 }
 
@@ -108,43 +102,4 @@ void TSdlAudio::SleepIfSilent() {
     }
     Mix_CloseAudio();
     DeviceOpen = false;
-}
-
-void TSdlSoundEffects::PlayWave(const std::string& fileName) {
-    auto chunk = Chunks.find(fileName);
-    if (chunk == Chunks.end()) {
-        // The current folder first, as a bare name is looked for; then beside the program, where
-        // the game's own effects lie. A FIFO or a device in a file's place counts as no file.
-        TFileContents wave = ReadRegularFile(fileName, SoundFileLimit);
-        if (wave.Failure == TFileFailure::Missing) {
-            wave = ReadRegularFile(
-                QFile::encodeName(QDir(QCoreApplication::applicationDirPath())
-                                      .filePath(QFile::decodeName(fileName.c_str())))
-                    .toStdString(),
-                SoundFileLimit);
-        }
-        // A file that is not there yet may be put there while the game runs.
-        if (wave.Failure != TFileFailure::None) {
-            QApplication::beep();
-            return;
-        }
-        // The mixer decodes an effect into the device's format, so it is loaded awake.
-        if (!Audio.Wake()) {
-            return;
-        }
-        // Decoded from memory: the file has been read whole, and once.
-        SDL_RWops* bytes =
-            SDL_RWFromConstMem(wave.Bytes.data(), static_cast<int>(wave.Bytes.size()));
-        chunk = Chunks.emplace(fileName, Mix_LoadWAV_RW(bytes, 1)).first;
-    }
-    if (!chunk->second) {
-        QApplication::beep();
-        Audio.SleepWhenSilent();
-        return;
-    }
-    if (!Audio.Wake()) {
-        return;
-    }
-    Mix_PlayChannel(EffectChannel, chunk->second.get(), 0);
-    Audio.SleepWhenSilent();
 }

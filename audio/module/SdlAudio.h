@@ -1,14 +1,12 @@
-// SdlAudio.h: the sound card through SDL_mixer: the output device and the wave effects on it.
+// SdlAudio.h: the sound card through SDL_mixer, open while something sounds.
 #pragma once
 
 #include <SDL_mixer.h>
 #include <SDL_thread.h>
 
-#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
-
-#include "audio/core/SoundEffects.h"
 
 class QTimer;
 
@@ -24,10 +22,13 @@ class TSdlAudio {
     TSdlAudio(const TSdlAudio&) = delete;
     TSdlAudio& operator=(const TSdlAudio&) = delete;
 
-    // Empty once the device has been tried and found; otherwise why it could not be opened.
+    // Empty once the device has been tried and found; otherwise why it could not be opened. Waits
+    // for the try; safe on any thread.
     const std::string& Failure();
     // The output's rate in frames a second, once the device has been found.
     int Rate() const { return OutputRate; }
+    // The output's channels: stereo, 16-bit.
+    static constexpr int Channels = 2;
     // Opens the device for something about to sound; false when there is none.
     bool Wake();
     // Closes the device a little after the effects have ended and the music has been unhooked.
@@ -41,25 +42,10 @@ class TSdlAudio {
 
     // An SDL thread, as SDL frees what it keeps per thread only for threads of its own.
     SDL_Thread* Opener = nullptr;
+    std::once_flag OpenerJoined;
     std::string Why;
     int OutputRate = 0;
     bool DeviceOpen = false;
     // Made on first use, on the toolkit's thread, where its events are delivered.
     std::unique_ptr<QTimer> Sleeper;
-};
-
-// Effects on one mixer channel, so a new one cuts off the one before.
-class TSdlSoundEffects : public ISoundEffects {
-  public:
-    explicit TSdlSoundEffects(TSdlAudio& audio) : Audio(audio) {}
-    void PlayWave(const std::string& fileName) override;
-
-  private:
-    struct TFreeChunk {
-        void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
-    };
-
-    TSdlAudio& Audio;
-    // Loaded once per name whose file was found; an unplayable file is kept as empty.
-    std::map<std::string, std::unique_ptr<Mix_Chunk, TFreeChunk>> Chunks;
 };

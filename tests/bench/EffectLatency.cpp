@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "audio/module/SdlAudio.h"
+#include "audio/module/SdlEffects.h"
 
 namespace {
 

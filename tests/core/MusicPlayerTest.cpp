@@ -35,9 +35,9 @@ TEST_F(MusicPlayer, PlayOrStopWithNoDeviceOpenSaysSo) {
 }
 
 TEST_F(MusicPlayer, AFailedOpenLeavesNoDeviceOpen) {
-    Player.Open("/games/Music.mid");
+    Player.Open("/games/Music.mid", {});
     Device.RefuseOpen = "\"/games/Other.mid\" is not a playable MIDI file";
-    EXPECT_THROW(Player.Open("/games/Other.mid"), EMediaError);
+    EXPECT_THROW(Player.Open("/games/Other.mid", {}), EMediaError);
     EXPECT_EQ(Player.Mode(), TPlayerMode::NotReady);
     EXPECT_THROW(Player.Play(), EMediaError);
     EXPECT_EQ(Device.Log, (TLog{"Open /games/Music.mid", "Open /games/Other.mid"}));
@@ -46,7 +46,7 @@ TEST_F(MusicPlayer, AFailedOpenLeavesNoDeviceOpen) {
 // Each step is a request and then the mode, what the device was asked and how many requests have
 // ended so far.
 TEST_F(MusicPlayer, StopKeepsTheDevicesPlaceAndEndsOnlyARunningRequest) {
-    Player.Open("/games/Music.mid");
+    Player.Open("/games/Music.mid", {});
     const struct {
         void (TMusicPlayer::*Request)();
         TPlayerMode Mode;
@@ -81,7 +81,7 @@ TEST(MusicPlayerLife, TheMusicEndsWithThePlayer) {
     EXPECT_EQ(device.Log, TLog{});
     {
         TMusicPlayer player(device, [] {});
-        player.Open("/games/Music.mid");
+        player.Open("/games/Music.mid", {});
         player.Play();
     }
     EXPECT_EQ(device.Log, (TLog{"Open /games/Music.mid", "Play", "Close"}));

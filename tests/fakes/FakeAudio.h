@@ -29,9 +29,12 @@ class TFakeMusicDevice : public IMusicDevice {
     // The reason an open fails with, when set.
     std::optional<std::string> RefuseOpen;
     std::vector<std::string> Log;
+    // What the last open was told to call when its piece is lost.
+    TMusicLost Lost;
 
-    void Open(const std::string& path) override {
+    void Open(const std::string& path, TMusicLost lost) override {
         Log.push_back("Open " + path);
+        Lost = std::move(lost);
         if (RefuseOpen) {
             throw EMediaError(*RefuseOpen);
         }

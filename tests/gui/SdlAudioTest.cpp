@@ -14,6 +14,7 @@
 #include "audio/core/MusicPlayer.h"
 #include "audio/module/FluidMusic.h"
 #include "audio/module/SdlAudio.h"
+#include "audio/module/SdlEffects.h"
 
 namespace {
 
@@ -51,10 +52,13 @@ bool StaysSilent() {
     return QTest::qWaitFor([] { return Buffers >= 12; }, 5000) && AudibleBuffers == 0;
 }
 
+QByteArray BigEndian(uint32_t value) {
+    return QByteArray(1, char(value >> 24)) + char(value >> 16) + char(value >> 8) + char(value);
+}
+
 // A standard MIDI file of that many copies of one track of the events, timed by the division.
 QByteArray Midi(int tracks, uint8_t divisionHigh, uint8_t divisionLow, const QByteArray& events) {
-    QByteArray track =
-        QByteArray("MTrk") + QByteArray::fromHex("000000") + char(events.size()) + events;
+    QByteArray track = QByteArray("MTrk") + BigEndian(events.size()) + events;
     QByteArray file = QByteArray("MThd") + QByteArray::fromHex("0000000600") +
                       char(tracks > 1 ? 1 : 0) + char(tracks >> 8) + char(tracks) +
                       char(divisionHigh) + char(divisionLow);
@@ -64,9 +68,16 @@ QByteArray Midi(int tracks, uint8_t divisionHigh, uint8_t divisionLow, const QBy
     return file;
 }
 
+// Several times more than a synthesizer reads in real time.
+constexpr int EmptyEvents = 400000;
+
 // An eighth note of middle C at the default 120 beats a minute, 96 ticks to the beat, the piece
 // ending with it: a quarter of a second.
 const QByteArray OneNote = QByteArray::fromHex("00903C64 30803C40 00FF2F00");
+
+QByteArray Little(uint32_t value) {
+    return QByteArray(1, char(value)) + char(value >> 8) + char(value >> 16) + char(value >> 24);
+}
 
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
@@ -114,37 +125,54 @@ class TSdlAudioTest : public QObject {
         {
             QVERIFY(!Audio->Awake());
             TSdlSoundEffects effects(*Audio);
-            effects.PlayWave("pon.wav");
-            QVERIFY(Audio->Awake());
+            // Silent until loaded, which began with the effects.
+            QTRY_VERIFY((effects.PlayWave("pon.wav"), Audio->Awake()));
             QCOMPARE(Mix_Playing(-1), 1);
-            effects.PlayWave("error.wav");
-            QCOMPARE(Mix_Playing(-1), 1);
+            QTRY_VERIFY((effects.PlayWave("error.wav"), Mix_Playing(-1) == 1));
             QVERIFY(BecomesAudible());
             QTRY_VERIFY_WITH_TIMEOUT(!Audio->Awake(), 10000);
             effects.PlayWave("pon.wav");
             QVERIFY(BecomesAudible());
-            // A missing file sounds the desktop's alert instead, never the mixer; so does a FIFO,
-            // which would hold the game for good, or a device that never ends.
-            Mix_HaltChannel(-1);
-            QTemporaryDir odd;
-            QCOMPARE(mkfifo(QFile::encodeName(odd.filePath(QStringLiteral("fifo.wav"))), 0600), 0);
-            QVERIFY(
-                QFile::link(QStringLiteral("/dev/zero"), odd.filePath(QStringLiteral("zero.wav"))));
-            for (const QString& name :
-                 {QStringLiteral("missing.wav"), odd.filePath(QStringLiteral("fifo.wav")),
-                  odd.filePath(QStringLiteral("zero.wav"))}) {
-                effects.PlayWave(QFile::encodeName(name).toStdString());
-                QCOMPARE(Mix_Playing(-1), 0);
-            }
         }
         QDir::setCurrent(before);
+    }
+
+    void FilesTheMixerCannotPlayCountAsMissing() {
+        QTemporaryDir dir;
+        const auto wave = [](uint32_t rate, int dataBytes) {
+            const QByteArray format = QByteArray::fromHex("01000100") + Little(rate) +
+                                      Little(2 * rate) + QByteArray::fromHex("02001000");
+            return QByteArray("RIFF") + Little(36 + dataBytes) + "WAVEfmt " + Little(16) + format +
+                   "data" + Little(dataBytes) + QByteArray(dataBytes, 0x40);
+        };
+        QStringList files{WriteFile(dir, QStringLiteral("1hz.wav"), wave(1, 97392)),
+                          WriteFile(dir, QStringLiteral("long.wav"), wave(8000, 2 * 8000 * 6)),
+                          WriteFile(dir, QStringLiteral("midi.wav"), Midi(1, 0, 96, OneNote)),
+                          dir.filePath(QStringLiteral("missing.wav")),
+                          dir.filePath(QStringLiteral("fifo.wav")),
+                          dir.filePath(QStringLiteral("zero.wav"))};
+        // A FIFO would hold the loader for good, and a device never ends.
+        QCOMPARE(mkfifo(QFile::encodeName(files[4]), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), files[5]));
+        TSdlSoundEffects effects(*Audio);
+        for (const QString& file : files) {
+            effects.PlayWave(QFile::encodeName(file).toStdString());
+        }
+        // The loader takes the files in turn, so all of them are done once a later one plays.
+        const std::string good = QDir(SoundDir).filePath(QStringLiteral("pon.wav")).toStdString();
+        QTRY_VERIFY((effects.PlayWave(good), Audio->Awake()));
+        Mix_HaltChannel(-1);
+        for (const QString& file : files) {
+            effects.PlayWave(QFile::encodeName(file).toStdString());
+            QVERIFY2(Mix_Playing(-1) == 0, qPrintable(file));
+        }
     }
 
     void GeneratedMusicPlaysStopsAndGoesOnWhereItStopped() {
         TFluidMusicDevice device(*Audio);
         int notified = 0;
         TMusicPlayer player(device, [&] { ++notified; });
-        player.Open(QDir(SoundDir).filePath(QStringLiteral("Music.mid")).toStdString());
+        player.Open(QDir(SoundDir).filePath(QStringLiteral("Music.mid")).toStdString(), {});
         QVERIFY(!device.Sounding());
 
         player.Play();
@@ -155,17 +183,18 @@ class TSdlAudioTest : public QObject {
         QVERIFY(Audio->Awake());
 
         player.Stop();
-        const int stoppedAt = device.Tick();
-        QVERIFY(stoppedAt > 0);
         QVERIFY(!device.Sounding());
         QVERIFY(StaysSilent());
+        // The piece is rendered a little ahead, and no further.
+        const int stoppedAt = device.Tick();
+        QVERIFY(stoppedAt > 0);
         QTRY_VERIFY_WITH_TIMEOUT(!Audio->Awake(), 10000);
         QCOMPARE(device.Tick(), stoppedAt);
 
         player.Play();
         QVERIFY(device.Sounding());
         QVERIFY(BecomesAudible());
-        QVERIFY(device.Tick() > stoppedAt);
+        QTRY_VERIFY(device.Tick() > stoppedAt);
         QCOMPARE(notified, 1);
     }
 
@@ -173,7 +202,7 @@ class TSdlAudioTest : public QObject {
         QTemporaryDir dir;
         TFluidMusicDevice device(*Audio);
         device.Open(
-            WriteFile(dir, QStringLiteral("Music.mid"), Midi(1, 0, 96, OneNote)).toStdString());
+            WriteFile(dir, QStringLiteral("Music.mid"), Midi(1, 0, 96, OneNote)).toStdString(), {});
         device.Play();
         QVERIFY(BecomesAudible());
         ClearCount();
@@ -206,7 +235,7 @@ class TSdlAudioTest : public QObject {
         for (const auto& c : unplayable) {
             const QString path = WriteFile(dir, QStringLiteral("Music.mid"), c.Bytes);
             try {
-                device.Open(path.toStdString());
+                device.Open(path.toStdString(), {});
                 QFAIL(c.What);
             } catch (const EMediaError& error) {
                 const QString why = QString::fromUtf8(error.what());
@@ -233,7 +262,7 @@ class TSdlAudioTest : public QObject {
         };
         for (const auto& c : unreadable) {
             try {
-                device.Open(c.Path.toStdString());
+                device.Open(c.Path.toStdString(), {});
                 QFAIL("opened");
             } catch (const EMediaError& error) {
                 QCOMPARE(QString::fromUtf8(error.what()), c.Reason);
@@ -241,9 +270,34 @@ class TSdlAudioTest : public QObject {
         }
         // A playable piece still plays after all that.
         device.Open(
-            WriteFile(dir, QStringLiteral("Music.mid"), Midi(1, 0, 96, OneNote)).toStdString());
+            WriteFile(dir, QStringLiteral("Music.mid"), Midi(1, 0, 96, OneNote)).toStdString(), {});
         device.Play();
         QVERIFY(BecomesAudible());
+    }
+
+    void MusicTheSynthesizerCannotKeepUpWithIsStoppedAndTold() {
+        // All the piece but its one note lies in the first block, and the sequencer reads it all
+        // again at every round: a microsecond to the beat, 32,767 ticks to it.
+        const QByteArray events = QByteArray::fromHex("00FF5103000001") +
+                                  QByteArray::fromHex("00FF0100").repeated(EmptyEvents) +
+                                  QByteArray::fromHex("01903C64 00803C40 00FF2F00");
+        QTemporaryDir dir;
+        const QString path =
+            WriteFile(dir, QStringLiteral("Music.mid"), Midi(1, 0x7F, 0xFF, events));
+        TFluidMusicDevice device(*Audio);
+        std::atomic<int> told{0};
+        std::string why;
+        device.Open(path.toStdString(), [&](const std::string& reason) {
+            why = reason;
+            ++told;
+        });
+        device.Play();
+        QTRY_COMPARE_WITH_TIMEOUT(told.load(), 1, 10000);
+        QCOMPARE(
+            QString::fromStdString(why),
+            QStringLiteral("Cannot play \"%1\": the synthesizer cannot keep up with it").arg(path));
+        QTRY_VERIFY(StaysSilent());
+        QCOMPARE(told.load(), 1);
     }
 
     void WithoutTheSoundModuleEffectsAreSilentAndTheMusicSaysWhy() {
@@ -251,7 +305,7 @@ class TSdlAudioTest : public QObject {
         TLazyAudio lazy;
         lazy.Effects().PlayWave("pon.wav");
         try {
-            lazy.Music().Open("Music.mid");
+            lazy.Music().Open("Music.mid", {});
             QFAIL("opened");
         } catch (const EMediaError& error) {
             const QString why = QString::fromUtf8(error.what());

@@ -2,6 +2,7 @@
 // and its failures, through the real event path with recording outputs.
 #include <QSignalSpy>
 #include <QtTest>
+#include <thread>
 
 #include "FormFixture.h"
 #include "GuiTestKit.h"
@@ -205,6 +206,19 @@ class TSoundTest : public QObject {
         QCOMPARE(DeviceLog(), TLog{OpenLine()});
         // The switch is kept as it was left, though nothing could play.
         QCOMPARE(*World->Store.Get("Music"), DwordValue(0));
+    }
+
+    void MusicLostWhilePlayingIsReportedOnceAndItsSwitchSaysNoDeviceIsOpen() {
+        TMessageBoxCatcher boxes;
+        TMainForm form(Seams());
+        Show(form);
+        const std::string why = "Cannot play \"Music.mid\": the synthesizer cannot keep up with it";
+        // The device tells of it on a thread of its own.
+        std::thread([&] { World->Music.Lost(why); }).join();
+        QTRY_COMPARE(boxes.Texts, QStringList{QString::fromStdString(why)});
+        form.MusicBtn->click();
+        QCOMPARE(boxes.Texts.mid(1), QStringList{QStringLiteral("No device is open")});
+        QCOMPARE(DeviceLog(), (TLog{OpenLine(), "Play", "Close"}));
     }
 
     void BothSwitchesAreKeptInTheSettings() {
