@@ -52,13 +52,11 @@ bool StaysSilent() {
     return QTest::qWaitFor([] { return Buffers >= 12; }, 5000) && AudibleBuffers == 0;
 }
 
-QByteArray BigEndian(uint32_t value) {
-    return QByteArray(1, char(value >> 24)) + char(value >> 16) + char(value >> 8) + char(value);
-}
-
 // A standard MIDI file of that many copies of one track of the events, timed by the division.
 QByteArray Midi(int tracks, uint8_t divisionHigh, uint8_t divisionLow, const QByteArray& events) {
-    QByteArray track = QByteArray("MTrk") + BigEndian(events.size()) + events;
+    const int size = events.size();
+    QByteArray track = QByteArray("MTrk") + char(size >> 24) + char(size >> 16) + char(size >> 8) +
+                       char(size) + events;
     QByteArray file = QByteArray("MThd") + QByteArray::fromHex("0000000600") +
                       char(tracks > 1 ? 1 : 0) + char(tracks >> 8) + char(tracks) +
                       char(divisionHigh) + char(divisionLow);
@@ -67,9 +65,6 @@ QByteArray Midi(int tracks, uint8_t divisionHigh, uint8_t divisionLow, const QBy
     }
     return file;
 }
-
-// Several times more than a synthesizer reads in real time.
-constexpr int EmptyEvents = 400000;
 
 // An eighth note of middle C at the default 120 beats a minute, 96 ticks to the beat, the piece
 // ending with it: a quarter of a second.
@@ -277,9 +272,10 @@ class TSdlAudioTest : public QObject {
 
     void MusicTheSynthesizerCannotKeepUpWithIsStoppedAndTold() {
         // All the piece but its one note lies in the first block, and the sequencer reads it all
-        // again at every round: a microsecond to the beat, 32,767 ticks to it.
+        // again at every round: a microsecond to the beat, 32,767 ticks to it. The empty events
+        // are several times more than a synthesizer reads in real time.
         const QByteArray events = QByteArray::fromHex("00FF5103000001") +
-                                  QByteArray::fromHex("00FF0100").repeated(EmptyEvents) +
+                                  QByteArray::fromHex("00FF0100").repeated(400000) +
                                   QByteArray::fromHex("01903C64 00803C40 00FF2F00");
         QTemporaryDir dir;
         const QString path =
