@@ -36,8 +36,9 @@ class TRenderAhead {
     void Read(uint8_t* stream, int bytes);
 
   private:
-    static constexpr int RingFrames = 8 * BufferFrames;
-    // The renderer is woken only once this much room is free, a few times a second.
+    // A third of a second at 22.05 kHz, so that the renderer, woken only once half of it is
+    // free, wakes some five times a second; SDL's audio thread wakes for every buffer anyway.
+    static constexpr int RingFrames = 16 * BufferFrames;
     static constexpr int RefillFrames = RingFrames / 2;
 
     void Run();
