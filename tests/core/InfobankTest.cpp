@@ -86,25 +86,6 @@ std::vector<std::string> NamesInOrder() {
     return names;
 }
 
-// The text of the ERegistryError thrown, empty when none was.
-std::string LoadError(TSettings& settings, ISettingsStore& store) {
-    try {
-        LoadSettings(settings, store);
-    } catch (const ERegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
-std::string SaveError(const TSettings& settings, ISettingsStore& store) {
-    try {
-        SaveSettings(settings, store);
-    } catch (const ERegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 TEST(LoadSettings, MissingKeyGivesTheExactDefaults) {
     TFakeSettingsStore store;
     store.KeyExists = false;

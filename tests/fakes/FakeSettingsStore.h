@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/core/SettingsStore.h"
+#include "settings/core/Infobank.h"
 #include "text/LittleEndian.h"
 
 inline TStoredValue TextValue(std::string bytes) {
@@ -92,8 +92,29 @@ class TFakeSettingsStore : public ISettingsStore {
         return true;
     }
 
+    void FlushKey() override {}
+
     void CloseKey() override {
         IsOpen = false;
         ++CloseCount;
     }
 };
+
+// The text of the ERegistryError thrown, empty when none was.
+inline std::string LoadError(TSettings& settings, ISettingsStore& store) {
+    try {
+        LoadSettings(settings, store);
+    } catch (const ERegistryError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+inline std::string SaveError(const TSettings& settings, ISettingsStore& store) {
+    try {
+        SaveSettings(settings, store);
+    } catch (const ERegistryError& error) {
+        return error.what();
+    }
+    return {};
+}
