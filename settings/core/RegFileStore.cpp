@@ -2,10 +2,10 @@
 #include "settings/core/RegFileStore.h"
 
 #include "text/AsciiText.h"
-#include "text/HexDigit.h"
 #include "text/LittleEndian.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -35,16 +35,11 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {
-    if (digits.empty() || digits.size() > maxDigits) {
-        return std::nullopt;
-    }
     uint32_t number = 0;
-    for (char c : digits) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        number = number * 16 + static_cast<uint32_t>(digit);
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, number, 16);
+    if (digits.empty() || digits.size() > maxDigits || stop != end || error != std::errc()) {
+        return std::nullopt;
     }
     return number;
 }
