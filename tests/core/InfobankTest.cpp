@@ -96,15 +96,6 @@ TEST(LoadSettings, MissingKeyGivesTheExactDefaults) {
     EXPECT_EQ(std::string(SettingsKey), "\\Software\\Belnovia\\Quorvel");
 }
 
-TEST(LoadSettings, UnopenableKeyGivesTheDefaultsSilently) {
-    TFakeSettingsStore store;
-    store.Values = AllStored;
-    store.RefuseOpen = true;
-    TSettings settings = Scrambled();
-    EXPECT_EQ(LoadError(settings, store), "");
-    EXPECT_EQ(Fields(settings), ExactDefaults());
-}
-
 TEST(LoadSettings, EveryStoredValueReachesItsOwnField) {
     TFakeSettingsStore store;
     store.Values = AllStored;
@@ -347,14 +338,6 @@ TEST(SaveSettings, ARefusedWriteThrowsAndKeepsTheValuesWrittenBefore) {
         EXPECT_FALSE(store.IsOpen);
         EXPECT_EQ(store.CloseCount, 1);
     }
-}
-
-TEST(SaveSettings, UnopenableKeyIsSilent) {
-    TFakeSettingsStore store;
-    store.RefuseOpen = true;
-    EXPECT_EQ(SaveError(TSettings{}, store), "");
-    EXPECT_TRUE(store.WriteLog.empty());
-    EXPECT_EQ(store.CloseCount, 0);
 }
 
 TEST(SaveSettings, ABetterRecordStoredMeanwhileByAnotherInstanceIsKept) {

@@ -40,7 +40,6 @@ inline void PrintTo(const TStoredValue& value, std::ostream* out) {
 class TFakeSettingsStore : public ISettingsStore {
   public:
     bool KeyExists = true;
-    bool RefuseOpen = false;
     std::optional<std::string> RefuseWriteOf;
 
     std::vector<std::pair<std::string, TStoredValue>> Values;
@@ -71,7 +70,7 @@ class TFakeSettingsStore : public ISettingsStore {
 
     bool OpenKey(const std::string& path, bool create) override {
         OpenedPaths.push_back(path);
-        if (RefuseOpen || (!KeyExists && !create)) {
+        if (!KeyExists && !create) {
             return false;
         }
         KeyExists = true;
