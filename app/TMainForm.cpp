@@ -5,6 +5,8 @@
 #include <QLayout>
 #include <QShowEvent>
 
+#include <iostream>
+
 #include "audio/TMediaPlayer.h"
 #include "audio/core/SoundFiles.h"
 #include "engine/Cursors.h"
@@ -40,7 +42,15 @@ TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    Guarded([this] { FormDestroy(this); });
+    try {
+        FormDestroy(this);
+    } catch (const std::exception& error) {
+        if (QuietEnd) {
+            std::cerr << "zellipo: " << error.what() << '\n';
+        } else {
+            ShowErrorBox(error);
+        }
+    }
 }
 
 void TMainForm::SetUpLook() {
@@ -176,7 +186,9 @@ void TMainForm::FormCreate(QObject*) {
     Clock.FinalSeconds = 0;
     RegisterPointingHands();
     // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
-    LoadSettings(Settings, Store);
+    // A value that cannot be read is told and keeps its default; the start goes on with every
+    // other value, so one mistyped value does not cost the player's other choices.
+    Guarded([this] { LoadSettings(Settings, Store); });
     LoadStartupPicture();
     CheckLevel(LevelItem(Settings.Level));
     CmSound->setChecked(Settings.SoundOn);

@@ -99,6 +99,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 
     QTimer* ClockTimer;
     TMediaPlayer* BackMusic;
+    // Set when a signal or the end of the desktop session ends the game: no box may hold that
+    // end up, so a failed save is told on standard error.
+    bool QuietEnd = false;
 
   protected:
     void changeEvent(QEvent* event) override;

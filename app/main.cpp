@@ -11,7 +11,7 @@
 #include "pictures/TPlayAndEditDlg.h"
 #include "pictures/platform/EditorLauncher.h"
 #include "pictures/platform/MountVolumes.h"
-#include "settings/platform/RegFileStore.h"
+#include "settings/platform/SettingsFile.h"
 
 #include <QLocale>
 
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
 
         TSystemTickCounter ticks;
         TSystemCalendarClock calendar;
-        TRegFileStore store(TRegFileStore::DefaultPath());
+        TSettingsFile store(TSettingsFile::DefaultPath());
         // Routed before the window exists: a signal during start-up closes the window once the
         // loop runs. One that comes while a box of the start-up is showing closes only the box,
         // as the window is not shown yet; the window is then never shown and saves as it goes.
@@ -49,14 +49,14 @@ int main(int argc, char** argv) {
         TEditorLauncher editor;
         TPlayAndEditDlg launcher(volumes, editor);
         form.AttachPictureDisc(&launcher);
-        if (ending) {
-            return 0;
+        if (!ending) {
+            form.show();
+            // The sound module loads and opens the sound card while the window first paints; the
+            // music waits for it after that.
+            audio.Start();
+            app.exec();
         }
-        form.show();
-        // The sound module loads and opens the sound card while the window first paints; the
-        // music waits for it after that.
-        audio.Start();
-        app.exec();
+        form.QuietEnd = ending;
     } catch (const std::exception& error) {
         ShowErrorBox(error);
         return 1;

@@ -37,6 +37,9 @@ add_custom_command(
 )
 add_custom_target(sounds ALL DEPENDS ${SOUND_PATHS})
 
+# The adapters may use Qt Core, where it offers what they need.
+target_link_libraries(platform PUBLIC Qt6::Core)
+
 add_library(gui STATIC)
 set_target_properties(gui PROPERTIES
   AUTOMOC ON

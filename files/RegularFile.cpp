@@ -22,7 +22,10 @@ TFileContents ReadRegularFile(const std::string& path, size_t limit) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        return Failed(error == ENOENT ? TFileFailure::Missing : TFileFailure::Unreadable,
+        // A file in a folder that is not there is as missing as the folder, also where a file
+        // stands in the folder's place.
+        const bool missing = error == ENOENT || error == ENOTDIR;
+        return Failed(missing ? TFileFailure::Missing : TFileFailure::Unreadable,
                       std::strerror(error));
     }
     struct stat info {};

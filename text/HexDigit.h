@@ -1,4 +1,4 @@
-// HexDigit.h: the value of one hexadecimal digit, as the settings file and udev's names write them.
+// HexDigit.h: the value of one hexadecimal digit, as udev's names write them.
 #pragma once
 
 // 0 ... 15, or -1 for a character that is no hexadecimal digit.

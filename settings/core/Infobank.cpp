@@ -190,4 +190,5 @@ void SaveSettings(const TSettings& ours, ISettingsStore& store) {
             throw ERegistryError(std::string("Failed to set data for '") + row.Name + "'");
         }
     }
+    store.FlushKey();
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 #include "settings/core/SettingsStore.h"
@@ -31,17 +30,11 @@ extern TSettings Settings;
 // The key under the per-user root that holds the fourteen values.
 extern const char* const SettingsKey;
 
-// Failures of the store, carrying the texts the player sees.
-class ERegistryError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 // Sets the defaults, then every value present in the store. A wrongly typed value keeps its
 // default while the others are still read; the first such error is thrown at the end.
 void LoadSettings(TSettings& settings, ISettingsStore& store);
 
-// Writes all fourteen values in their stored order; silent when the key cannot be opened. A best
-// time the store holds that is better than the one given, stored meanwhile by another instance
-// of the game, is written back with its holder instead.
+// Writes all fourteen values in their stored order and flushes them, which throws when the store
+// cannot keep them. A best time the store holds that is better than the one given, stored
+// meanwhile by another instance of the game, is written back with its holder instead.
 void SaveSettings(const TSettings& settings, ISettingsStore& store);

@@ -86,25 +86,6 @@ std::vector<std::string> NamesInOrder() {
     return names;
 }
 
-// The text of the ERegistryError thrown, empty when none was.
-std::string LoadError(TSettings& settings, ISettingsStore& store) {
-    try {
-        LoadSettings(settings, store);
-    } catch (const ERegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
-std::string SaveError(const TSettings& settings, ISettingsStore& store) {
-    try {
-        SaveSettings(settings, store);
-    } catch (const ERegistryError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 TEST(LoadSettings, MissingKeyGivesTheExactDefaults) {
     TFakeSettingsStore store;
     store.KeyExists = false;
@@ -113,15 +94,6 @@ TEST(LoadSettings, MissingKeyGivesTheExactDefaults) {
     EXPECT_EQ(Fields(settings), ExactDefaults());
     EXPECT_EQ(store.OpenedPaths, std::vector<std::string>{"\\Software\\Belnovia\\Quorvel"});
     EXPECT_EQ(std::string(SettingsKey), "\\Software\\Belnovia\\Quorvel");
-}
-
-TEST(LoadSettings, UnopenableKeyGivesTheDefaultsSilently) {
-    TFakeSettingsStore store;
-    store.Values = AllStored;
-    store.RefuseOpen = true;
-    TSettings settings = Scrambled();
-    EXPECT_EQ(LoadError(settings, store), "");
-    EXPECT_EQ(Fields(settings), ExactDefaults());
 }
 
 TEST(LoadSettings, EveryStoredValueReachesItsOwnField) {
@@ -366,14 +338,6 @@ TEST(SaveSettings, ARefusedWriteThrowsAndKeepsTheValuesWrittenBefore) {
         EXPECT_FALSE(store.IsOpen);
         EXPECT_EQ(store.CloseCount, 1);
     }
-}
-
-TEST(SaveSettings, UnopenableKeyIsSilent) {
-    TFakeSettingsStore store;
-    store.RefuseOpen = true;
-    EXPECT_EQ(SaveError(TSettings{}, store), "");
-    EXPECT_TRUE(store.WriteLog.empty());
-    EXPECT_EQ(store.CloseCount, 0);
 }
 
 TEST(SaveSettings, ABetterRecordStoredMeanwhileByAnotherInstanceIsKept) {

@@ -1,15 +1,18 @@
 // RegFileStoreTest.cpp: the settings file: its format, what it keeps and how it is replaced.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -18,7 +21,7 @@
 
 #include "fakes/FakeSettingsStore.h"
 #include "settings/core/Infobank.h"
-#include "settings/platform/RegFileStore.h"
+#include "settings/platform/SettingsFile.h"
 
 namespace {
 
@@ -74,14 +77,14 @@ class RegFileStore : public ::testing::Test {
     // Writes one value to a new file and closes the key, which commits it.
     void WriteOne(const std::string& name, const TStoredValue& value) {
         fs::remove(FilePath);
-        TRegFileStore store(FilePath);
+        TSettingsFile store(FilePath);
         ASSERT_TRUE(store.OpenKey(SettingsKey, true));
         ASSERT_TRUE(store.WriteValue(name, value));
-        store.CloseKey();
+        store.FlushKey();
     }
 
     std::optional<TStoredValue> ReadOne(const std::string& name) {
-        TRegFileStore store(FilePath);
+        TSettingsFile store(FilePath);
         if (!store.OpenKey(SettingsKey, false)) {
             ADD_FAILURE() << "the key did not open";
             return std::nullopt;
@@ -120,7 +123,7 @@ class TSavedVariable {
     std::optional<std::string> Saved;
 };
 
-TEST(RegFileStoreDefaultPath, FollowsXdgConfigHomeOnlyWhenItIsAbsolute) {
+TEST(SettingsFileDefaultPath, FollowsXdgConfigHomeOnlyWhenItIsAbsolute) {
     const TSavedVariable configHome("XDG_CONFIG_HOME");
     const TSavedVariable home("HOME");
     const passwd* user = getpwuid(getuid());
@@ -142,13 +145,13 @@ TEST(RegFileStoreDefaultPath, FollowsXdgConfigHomeOnlyWhenItIsAbsolute) {
         SCOPED_TRACE(c.Expected);
         configHome.Set(c.ConfigHome);
         home.Set(c.Home);
-        EXPECT_EQ(TRegFileStore::DefaultPath(), c.Expected);
+        EXPECT_EQ(TSettingsFile::DefaultPath(), c.Expected);
     }
 }
 
 TEST_F(RegFileStore, MissingFileDoesNotOpenAndNothingIsCreated) {
     const std::string path = Folder + "/Belnovia/Quorvel.reg";
-    TRegFileStore store(path);
+    TSettingsFile store(path);
     EXPECT_FALSE(store.OpenKey(SettingsKey, false));
     TSettings settings;
     settings.Level = 2;
@@ -161,7 +164,7 @@ TEST_F(RegFileStore, FileWithoutOurSectionDoesNotOpenAndStaysUntouched) {
     const std::string other =
         "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"Level\"=dword:2\n";
     WriteBytes(FilePath, other);
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     EXPECT_FALSE(store.OpenKey(SettingsKey, false));
     store.CloseKey();
     EXPECT_EQ(ReadBytes(FilePath), other);
@@ -169,13 +172,13 @@ TEST_F(RegFileStore, FileWithoutOurSectionDoesNotOpenAndStaysUntouched) {
 
 TEST_F(RegFileStore, NewFileGetsTheHeaderABlankLineAndTheSectionInPrivateFolders) {
     const std::string path = Folder + "/cfg/Belnovia/Quorvel.reg";
-    TRegFileStore store(path);
+    TSettingsFile store(path);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
-    EXPECT_EQ(ModeOf(Folder + "/cfg"), 0700u);
-    EXPECT_EQ(ModeOf(Folder + "/cfg/Belnovia"), 0700u);
     store.WriteValue("Bitmap file name", TextValue("/home/ann/pictures/cat.bmp"));
     store.WriteValue("Level", DwordValue(2));
-    store.CloseKey();
+    store.FlushKey();
+    EXPECT_EQ(ModeOf(Folder + "/cfg"), 0700u);
+    EXPECT_EQ(ModeOf(Folder + "/cfg/Belnovia"), 0700u);
     EXPECT_EQ(ReadBytes(path), NewFileHead +
                                    "\"Bitmap file name\"=\"/home/ann/pictures/cat.bmp\"\n"
                                    "\"Level\"=dword:00000002\n");
@@ -288,15 +291,9 @@ TEST_F(RegFileStore, WronglyStoredValuesFailTheLoadWhileTheOthersAreRead) {
     for (const auto& [line, error] : cases) {
         SCOPED_TRACE(line);
         WriteBytes(FilePath, NewFileHead + line + "\n\"Sound\"=dword:00000000\n");
-        TRegFileStore store(FilePath);
+        TSettingsFile store(FilePath);
         TSettings settings;
-        std::string thrown;
-        try {
-            LoadSettings(settings, store);
-        } catch (const ERegistryError& e) {
-            thrown = e.what();
-        }
-        EXPECT_EQ(thrown, error);
+        EXPECT_EQ(LoadError(settings, store), error);
         EXPECT_EQ(settings.Level, 0);
         EXPECT_EQ(settings.BitmapFileName, "");
         EXPECT_FALSE(settings.SoundOn);
@@ -313,10 +310,10 @@ TEST_F(RegFileStore, EveryLineKeepsItsOwnEndAndOursEndAsTheFilesDo) {
     EXPECT_EQ(ReadOne("Bitmap path"), TextValue("/p"));
 
     for (int save = 0; save < 2; ++save) {
-        TRegFileStore store(FilePath);
+        TSettingsFile store(FilePath);
         ASSERT_TRUE(store.OpenKey(SettingsKey, true));
         store.WriteValue("Sound", DwordValue(1));
-        store.CloseKey();
+        store.FlushKey();
         EXPECT_EQ(ReadBytes(FilePath),
                   "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Belnovia\\Quorvel]\r\n"
                   "\"Sound\"=dword:00000001\r\n"
@@ -345,12 +342,12 @@ TEST_F(RegFileStore, AValueNeverContinuesOverABlankLineOrASectionHeader) {
         SCOPED_TRACE(c.Lines);
         const std::string before = NewFileHead + c.Lines;
         WriteBytes(FilePath, before);
-        TRegFileStore store(FilePath);
+        TSettingsFile store(FilePath);
         ASSERT_TRUE(store.OpenKey(SettingsKey, true));
         EXPECT_EQ(store.ReadValue("Blob"), c.Blob);
         EXPECT_EQ(store.ReadValue("Level"), c.Level);
         store.WriteValue("Sound", DwordValue(1));
-        store.CloseKey();
+        store.FlushKey();
         // Every line read is written back as it was.
         EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"Sound\"=dword:00000001\n" + c.Lines +
                                            (c.Lines.ends_with('\n') ? "" : "\n"));
@@ -373,10 +370,10 @@ TEST_F(RegFileStore, AValueContinuedOverManyLinesIsReadWhole) {
 TEST_F(RegFileStore, OpeningWithoutWritingLeavesTheFileAsItWas) {
     const std::string original = "REGEDIT4\r\n\r\n" + OurSection + "\"Level\"=dword:2";
     WriteBytes(FilePath, original);
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     EXPECT_EQ(store.ReadValue("Level"), DwordValue(2));
-    store.CloseKey();
+    store.FlushKey();
     EXPECT_EQ(ReadBytes(FilePath), original);
 }
 
@@ -385,12 +382,12 @@ TEST_F(RegFileStore, NamesAndSectionMatchIgnoringCaseAndKeepTheirSpelling) {
     WriteBytes(FilePath, "REGEDIT4\n\n" + section + "\"LEVEL\"=dword:00000003\n");
     EXPECT_EQ(ReadOne("level"), DwordValue(3));
 
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey("Software\\Belnovia\\Quorvel", false));
     store.WriteValue("Level", DwordValue(4));
     store.WriteValue("LeVeL", DwordValue(5));
     EXPECT_EQ(store.ReadValue("level"), DwordValue(5));
-    store.CloseKey();
+    store.FlushKey();
     EXPECT_EQ(ReadBytes(FilePath), "REGEDIT4\n\n" + section + "\"LEVEL\"=dword:00000005\n");
 }
 
@@ -418,11 +415,11 @@ TEST_F(RegFileStore, EverythingElseInTheFileIsKeptInItsPlace) {
     EXPECT_EQ(ReadOne("Level"), DwordValue(1));
     EXPECT_EQ(ReadOne("Blob"), (TStoredValue{RegBinary, "\x01\x02\x03"}));
 
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     store.WriteValue("Level", DwordValue(2));
     store.WriteValue("Bitmap path", TextValue("/p"));
-    store.CloseKey();
+    store.FlushKey();
     const std::string after =
         "REGEDIT4\n"
         "\n"
@@ -451,10 +448,10 @@ TEST_F(RegFileStore, AMissingSectionIsAppendedAfterABlankLine) {
     const std::string cases[] = {other, other + "\n", other + "\n\n"};
     for (const std::string& before : cases) {
         WriteBytes(FilePath, before);
-        TRegFileStore store(FilePath);
+        TSettingsFile store(FilePath);
         ASSERT_TRUE(store.OpenKey(SettingsKey, true));
         store.WriteValue("Level", DwordValue(2));
-        store.CloseKey();
+        store.FlushKey();
         EXPECT_EQ(ReadBytes(FilePath), other + "\n\n" + OurSection + "\"Level\"=dword:00000002\n");
     }
 }
@@ -467,10 +464,10 @@ TEST_F(RegFileStore, TheLastOfRepeatedNamesWinsAndWritingReplacesThemAll) {
                              OurSection + "\"LEVEL\"=dword:00000003\n");
     EXPECT_EQ(ReadOne("Level"), DwordValue(3));
 
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, false));
     store.WriteValue("Level", DwordValue(4));
-    store.CloseKey();
+    store.FlushKey();
     EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"LEVEL\"=dword:00000004\n\n" + OurSection);
     EXPECT_EQ(ReadOne("Level"), DwordValue(4));
 }
@@ -478,10 +475,10 @@ TEST_F(RegFileStore, TheLastOfRepeatedNamesWinsAndWritingReplacesThemAll) {
 TEST_F(RegFileStore, CommitReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     WriteBytes(FilePath, NewFileHead + "\"Level\"=dword:00000001\n");
     std::ifstream oldFile(FilePath, std::ios::binary);
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     store.WriteValue("Level", DwordValue(2));
-    store.CloseKey();
+    store.FlushKey();
     // A reader that had the old file open still sees all of it: it was replaced, not rewritten.
     std::stringstream seen;
     seen << oldFile.rdbuf();
@@ -496,10 +493,10 @@ TEST_F(RegFileStore, TheOldFileKeepsItsPermissions) {
     WriteOne("Level", DwordValue(2));
     EXPECT_EQ(ModeOf(FilePath), 0600u);
     chmod(FilePath.c_str(), 0640);
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     store.WriteValue("Level", DwordValue(3));
-    store.CloseKey();
+    store.FlushKey();
     EXPECT_EQ(ModeOf(FilePath), 0640u);
 }
 
@@ -508,49 +505,42 @@ TEST_F(RegFileStore, ALinkedFileStaysALinkAndItsTargetIsReplaced) {
     const std::string target = Folder + "/dotfiles/Quorvel.reg";
     WriteBytes(target, NewFileHead);
     fs::create_symlink(target, FilePath);
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     store.WriteValue("Level", DwordValue(2));
-    store.CloseKey();
+    store.FlushKey();
     EXPECT_TRUE(fs::is_symlink(FilePath));
     EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
     EXPECT_EQ(NamesIn(Folder + "/dotfiles"), std::vector<std::string>{"Quorvel.reg"});
 }
 
-TEST_F(RegFileStore, AFolderThatCannotBeMadeFailsTheOpenAndTheSaveIsSilent) {
-    WriteBytes(Folder + "/plain", "");
-    TRegFileStore store(Folder + "/plain/Belnovia/Quorvel.reg");
-    EXPECT_FALSE(store.OpenKey(SettingsKey, true));
-    EXPECT_NO_THROW(SaveSettings(TSettings{}, store));
-    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"plain"});
-}
-
-TEST_F(RegFileStore, AFileThatCannotBeReadIsNotReplaced) {
-    // A folder where the file should be cannot be read, even by root.
-    fs::create_directory(FilePath);
-    TRegFileStore store(FilePath);
-    EXPECT_FALSE(store.OpenKey(SettingsKey, true));
-    EXPECT_TRUE(fs::is_directory(FilePath));
-}
-
-TEST_F(RegFileStore, ASpecialOrHugeFileIsUnreadableAndNeverWaitedOn) {
-    // A FIFO would hold the open until someone wrote to it; a device could be read for ever.
+TEST_F(RegFileStore, AFileThatCannotBeReadIsToldAndNeverReplacedNorWaitedOn) {
+    // A FIFO would hold the open until someone wrote to it; a device could be read for ever. A
+    // folder where the file should be cannot be read, even by root.
     ASSERT_EQ(mkfifo(FilePath.c_str(), 0600), 0);
     const std::string zero = Folder + "/zero.reg";
     fs::create_symlink("/dev/zero", zero);
+    const std::string folder = Folder + "/folder.reg";
+    fs::create_directory(folder);
     const std::string huge = Folder + "/huge.reg";
     WriteBytes(huge, NewFileHead);
-    fs::resize_file(huge, 64 << 20);
-    for (const std::string& path : {FilePath, zero, huge}) {
+    fs::resize_file(huge, (4 << 20) + 1);
+    const std::pair<std::string, const char*> cases[] = {{FilePath, "not a regular file"},
+                                                         {zero, "not a regular file"},
+                                                         {folder, "not a regular file"},
+                                                         {huge, "the file is too large"}};
+    for (const auto& [path, why] : cases) {
         SCOPED_TRACE(path);
-        TRegFileStore store(path);
-        EXPECT_FALSE(store.OpenKey(SettingsKey, false));
-        EXPECT_FALSE(store.OpenKey(SettingsKey, true));
-        EXPECT_NO_THROW(SaveSettings(TSettings{}, store));
+        const std::string error = "Cannot open file \"" + path + "\": " + why;
+        TSettingsFile store(path);
+        TSettings settings;
+        EXPECT_EQ(LoadError(settings, store), error);
+        EXPECT_EQ(SaveError(TSettings{}, store), error);
     }
     EXPECT_EQ(fs::status(FilePath).type(), fs::file_type::fifo);
     EXPECT_TRUE(fs::is_symlink(zero));
-    EXPECT_EQ(fs::file_size(huge), size_t{64} << 20);
+    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_EQ(fs::file_size(huge), (size_t{4} << 20) + 1);
 }
 
 TEST_F(RegFileStore, AReadOnlyFileIsLeftAsItIs) {
@@ -559,7 +549,7 @@ TEST_F(RegFileStore, AReadOnlyFileIsLeftAsItIs) {
     chmod(FilePath.c_str(), 0444);
     TSettings settings;
     settings.Level = 2;
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     EXPECT_NO_THROW(SaveSettings(settings, store));
     EXPECT_EQ(ReadBytes(FilePath), original);
     EXPECT_EQ(ModeOf(FilePath), 0444u);
@@ -571,76 +561,83 @@ TEST_F(RegFileStore, ALinkToAFileNotYetMadeMakesItThere) {
     const std::string target = Folder + "/dotfiles/Quorvel.reg";
     // A relative link, as a player's dotfiles usually have, to a file the first save makes.
     fs::create_symlink("dotfiles/Quorvel.reg", FilePath);
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     store.WriteValue("Level", DwordValue(2));
-    store.CloseKey();
+    store.FlushKey();
     EXPECT_TRUE(fs::is_symlink(FilePath));
     EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
 }
 
-TEST_F(RegFileStore, TemporaryFilesOfKilledSavesGoAtTheNextSave) {
-    const auto touch = [](const std::string& path, std::chrono::minutes age) {
-        WriteBytes(path, "partial");
-        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
-    };
-    using std::chrono::minutes;
-    // Left by saves killed a while ago: ours, and go.
-    touch(FilePath + ".a1B2c3", minutes(5));
-    touch(FilePath + ".ZZZZZZ", minutes(60));
-    // A save of another instance under way, names of other files, and a link: all stay.
-    touch(FilePath + ".Fresh1", minutes(0));
-    touch(FilePath + ".toolong1", minutes(5));
-    touch(FilePath + ".bak", minutes(5));
-    touch(Folder + "/Other.reg.a1B2c3", minutes(5));
-    fs::create_symlink(Folder + "/Other.reg.a1B2c3", FilePath + ".link01");
+TEST_F(RegFileStore, NoOtherFileBesideItIsEverRemoved) {
+    // Old files of the player's, named as the temporary files of earlier versions were.
+    for (const char* suffix : {".backup", ".2024q1", ".a1B2c3"}) {
+        WriteBytes(FilePath + suffix, "mine");
+        fs::last_write_time(FilePath + suffix,
+                            fs::file_time_type::clock::now() - std::chrono::hours(24));
+    }
     WriteOne("Level", DwordValue(2));
     EXPECT_EQ(NamesIn(Folder),
-              (std::vector<std::string>{"Other.reg.a1B2c3", "Quorvel.reg", "Quorvel.reg.Fresh1",
-                                        "Quorvel.reg.bak", "Quorvel.reg.link01",
-                                        "Quorvel.reg.toolong1"}));
+              (std::vector<std::string>{"Quorvel.reg", "Quorvel.reg.2024q1", "Quorvel.reg.a1B2c3",
+                                        "Quorvel.reg.backup"}));
 }
 
-TEST_F(RegFileStore, AFailedCommitIsSilentAndLeavesNoTemporaryFile) {
-    // The folder goes away between opening and closing.
-    const std::string gone = Folder + "/gone";
-    TRegFileStore intoGone(gone + "/Quorvel.reg");
-    ASSERT_TRUE(intoGone.OpenKey(SettingsKey, true));
-    fs::remove(gone);
-    intoGone.WriteValue("Level", DwordValue(2));
-    EXPECT_NO_THROW(intoGone.CloseKey());
-    EXPECT_FALSE(fs::exists(gone));
-
-    // The file is replaced by a folder that the rename cannot overwrite.
-    WriteBytes(FilePath, NewFileHead);
-    TRegFileStore store(FilePath);
-    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
-    fs::remove(FilePath);
-    fs::create_directory(FilePath);
-    WriteBytes(FilePath + "/keep", "");
-    store.WriteValue("Level", DwordValue(2));
-    EXPECT_NO_THROW(store.CloseKey());
-    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
-}
-
-TEST_F(RegFileStore, AnUnwritableFolderIsSilentAndKeepsTheOldFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(RegFileStore, AFailedSaveIsToldWithTheReasonAndLeavesEverythingAsItWas) {
+    WriteBytes(Folder + "/plain", "");
+    struct TCase {
+        std::string Path;
+        std::function<void()> AfterOpen;
+        size_t Length;
+        std::string Why;
+    };
+    const TCase cases[] = {
+        {Folder + "/plain/Belnovia/Quorvel.reg", [] {}, 1, "Not a directory"},
+        // Replaced by a folder, which no rename can overwrite.
+        {FilePath,
+         [&] {
+             fs::remove(FilePath);
+             fs::create_directory(FilePath);
+         },
+         1, "Filename refers to a directory"},
+        // A file the game would refuse to read is not written.
+        {FilePath, [] {}, 4 << 20, "the file is too large"},
+        // The write fails only as the last of the text goes out, which the commit itself misses.
+        {FilePath,
+         [] {
+             signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{64, RLIM_INFINITY};
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         1, "File too large"},
+    };
+    const auto contents = [](const std::string& path) {
+        return fs::is_regular_file(path) ? ReadBytes(path) : "(none)";
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Why);
+        fs::remove(FilePath);
+        WriteBytes(FilePath, NewFileHead + "\"Level\"=dword:00000001\n");
+        TSettingsFile store(c.Path);
+        ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+        c.AfterOpen();
+        const std::string before = contents(c.Path);
+        store.WriteValue("Bitmap path", TextValue(std::string(c.Length, 'a')));
+        std::string error;
+        try {
+            store.FlushKey();
+        } catch (const ERegistryError& e) {
+            error = e.what();
+        }
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_EQ(error, "Cannot write file \"" + c.Path + "\": " + c.Why);
+        EXPECT_TRUE(contents(c.Path) == before);
+        EXPECT_EQ(NamesIn(Folder), (std::vector<std::string>{"Quorvel.reg", "plain"}));
     }
-    const std::string original = NewFileHead + "\"Level\"=dword:00000001\n";
-    WriteBytes(FilePath, original);
-    chmod(Folder.c_str(), 0500);
-    TRegFileStore store(FilePath);
-    TSettings settings;
-    settings.Level = 2;
-    EXPECT_NO_THROW(SaveSettings(settings, store));
-    chmod(Folder.c_str(), 0700);
-    EXPECT_EQ(ReadBytes(FilePath), original);
-    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
 }
 
 TEST_F(RegFileStore, SavedDefaultsGiveTheExpectedFileEvenWhenSavedTwice) {
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     SaveSettings(TSettings{}, store);
     SaveSettings(TSettings{}, store);
     EXPECT_EQ(ReadBytes(FilePath), NewFileHead +
@@ -671,7 +668,7 @@ TEST_F(RegFileStore, SettingsSurviveASaveAndALoadThroughTheFile) {
     saved.MiddleRecorder = "Zoë";
     saved.AdvanceRecordTime = INT32_MIN;
     saved.UserDefineH = 20;
-    TRegFileStore store(FilePath);
+    TSettingsFile store(FilePath);
     SaveSettings(saved, store);
     TSettings loaded;
     LoadSettings(loaded, store);

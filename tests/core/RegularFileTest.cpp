@@ -47,6 +47,7 @@ TEST_F(RegularFile, OnlyARegularFileWithinTheLimitIsRead) {
         {"empty", TFileFailure::None, ""},
         {"link", TFileFailure::None, "0123456789"},
         {"missing", TFileFailure::Missing, ""},
+        {"ten/inside", TFileFailure::Missing, ""},
         // A FIFO nobody writes to would hold a blocking open for ever.
         {"fifo", TFileFailure::NotRegular, ""},
         {"folder", TFileFailure::NotRegular, ""},

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/core/SettingsStore.h"
+#include "settings/core/Infobank.h"
 #include "text/LittleEndian.h"
 
 inline TStoredValue TextValue(std::string bytes) {
@@ -40,7 +40,6 @@ inline void PrintTo(const TStoredValue& value, std::ostream* out) {
 class TFakeSettingsStore : public ISettingsStore {
   public:
     bool KeyExists = true;
-    bool RefuseOpen = false;
     std::optional<std::string> RefuseWriteOf;
 
     std::vector<std::pair<std::string, TStoredValue>> Values;
@@ -71,7 +70,7 @@ class TFakeSettingsStore : public ISettingsStore {
 
     bool OpenKey(const std::string& path, bool create) override {
         OpenedPaths.push_back(path);
-        if (RefuseOpen || (!KeyExists && !create)) {
+        if (!KeyExists && !create) {
             return false;
         }
         KeyExists = true;
@@ -92,8 +91,29 @@ class TFakeSettingsStore : public ISettingsStore {
         return true;
     }
 
+    void FlushKey() override {}
+
     void CloseKey() override {
         IsOpen = false;
         ++CloseCount;
     }
 };
+
+// The text of the ERegistryError thrown, empty when none was.
+inline std::string LoadError(TSettings& settings, ISettingsStore& store) {
+    try {
+        LoadSettings(settings, store);
+    } catch (const ERegistryError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+inline std::string SaveError(const TSettings& settings, ISettingsStore& store) {
+    try {
+        SaveSettings(settings, store);
+    } catch (const ERegistryError& error) {
+        return error.what();
+    }
+    return {};
+}

@@ -1,33 +1,27 @@
 // SettingsFileFuzz.cpp: any bytes as the settings file: the load, a save and a second load must
 // neither crash nor hang, and what was saved must load back unchanged.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
-#include "files/RegularFile.h"
 #include "settings/core/Infobank.h"
-#include "settings/platform/RegFileStore.h"
+#include "settings/core/RegFileStore.h"
 
 namespace {
 
-// Memory-backed where there is such a folder, as every input is written, read and replaced.
-std::string ScratchFile() {
-    static const std::string path = [] {
-        std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        folder += "/zellipo-fuzz-XXXXXX";
-        if (mkdtemp(folder.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::abort();
-        }
-        return folder + "/Quorvel.reg";
-    }();
-    return path;
-}
+// The settings file kept in memory: the store's reading and writing is all there is to try.
+class TMemoryFile : public TRegFileStore {
+  public:
+    std::optional<std::string> Text;
+
+  protected:
+    std::optional<std::string> ReadText() override { return Text; }
+    void ReplaceText(const std::string& text) override { Text = text; }
+};
 
 bool SameSettings(const TSettings& a, const TSettings& b) {
     return a.BitmapFileName == b.BitmapFileName && a.BitmapPath == b.BitmapPath &&
@@ -42,14 +36,8 @@ bool SameSettings(const TSettings& a, const TSettings& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string path = ScratchFile();
-    {
-        FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
-            std::abort();
-        }
-    }
-    TRegFileStore store(path);
+    TMemoryFile store;
+    store.Text.emplace(reinterpret_cast<const char*>(data), size);
     TSettings loaded;
     try {
         LoadSettings(loaded, store);

@@ -244,46 +244,26 @@ class TMainFormTest : public QObject {
         QCOMPARE(screen.pixel(100, 359), qRgb(0, 128, 0));
     }
 
-    void WronglyTypedSettingShowsOneErrorAndNoGame() {
+    void AWronglyTypedSettingIsToldAndOnlyItTakesItsDefault() {
         World->Store.Put("Level", DwordValue(2));
-        World->Store.Put("Basic recorder", DwordValue(3));
-        World->Store.Put("User define number V", TextValue("x"));
-        TMessageBoxCatcher boxes;
-        TMainForm form(Seams());
-        QCOMPARE(boxes.Texts,
-                 QStringList{QStringLiteral("Invalid data type for 'Basic recorder'")});
-        QVERIFY(!Board(form).HasGame());
-        QVERIFY(!form.ClockTimer->isActive());
-        TMainFormProbe::Show(form);
-        QCOMPARE(Screen(form).pixel(180, 180), qRgb(0, 128, 0));
-        // The values around the faulty one were still read.
-        QCOMPARE(Settings.Level, 2);
-    }
-
-    void SettingsLoadErrorLeavesTheDesignMarks() {
-        World->Store.Put("Level", TextValue("2"));
+        World->Store.Put("Sound", TextValue("oops"));
+        World->Store.Put("Music", DwordValue(0));
+        World->Store.Put("Number", DwordValue(0));
         TMessageBoxCatcher boxes;
         {
             TMainForm form(Seams());
-            QCOMPARE(boxes.Texts, QStringList{QStringLiteral("Invalid data type for 'Level'")});
-            QCOMPARE(form.LevelGroup->checkedAction(), form.CmBasic);
-            for (QAction* item : {form.CmMusic, form.CmSound, form.CmNumber}) {
-                QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
-            }
-            for (QAbstractButton* button :
-                 {form.BasicBtn, form.MusicBtn, form.SoundBtn, form.NumberBtn}) {
-                QVERIFY2(button->isChecked(), qPrintable(button->objectName()));
-            }
-            for (QAbstractButton* button : {form.MiddleBtn, form.AdvanceBtn, form.UserBtn}) {
-                QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
-            }
-            TMainFormProbe::Show(form);
-            QCOMPARE(World->Music.Log.back(), std::string("Play"));
+            QCOMPARE(boxes.Texts, QStringList{QStringLiteral("Invalid data type for 'Sound'")});
+            QVERIFY(form.CmAdvance->isChecked() && form.AdvanceBtn->isChecked());
+            QVERIFY(form.CmSound->isChecked() && form.SoundBtn->isChecked());
+            QVERIFY(!form.CmMusic->isChecked() && !form.MusicBtn->isChecked());
+            QVERIFY(!form.CmNumber->isChecked() && !form.NumberBtn->isChecked());
+            QCOMPARE(Board(form).ColCount, 7);
+            QVERIFY(form.ClockTimer->isActive());
         }
-        QCOMPARE(*World->Store.Get("Level"), DwordValue(0));
+        QCOMPARE(*World->Store.Get("Level"), DwordValue(2));
         QCOMPARE(*World->Store.Get("Sound"), DwordValue(1));
-        QCOMPARE(*World->Store.Get("Music"), DwordValue(1));
-        QCOMPARE(*World->Store.Get("Number"), DwordValue(1));
+        QCOMPARE(*World->Store.Get("Music"), DwordValue(0));
+        QCOMPARE(*World->Store.Get("Number"), DwordValue(0));
     }
 
     void LevelItemsAreRadioItemsOfOneGroup() {

@@ -1,24 +1,12 @@
-// RegFileStore.cpp: reading and atomically rewriting the registry export file of the settings.
-#include "settings/platform/RegFileStore.h"
+// RegFileStore.cpp: reading and composing the registry export text of the settings.
+#include "settings/core/RegFileStore.h"
 
-#include "files/RegularFile.h"
 #include "text/AsciiText.h"
-#include "text/HexDigit.h"
 #include "text/LittleEndian.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
-#include <climits>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <string_view>
 
 namespace {
@@ -47,16 +35,11 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {
-    if (digits.empty() || digits.size() > maxDigits) {
-        return std::nullopt;
-    }
     uint32_t number = 0;
-    for (char c : digits) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        number = number * 16 + static_cast<uint32_t>(digit);
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, number, 16);
+    if (digits.empty() || digits.size() > maxDigits || stop != end || error != std::errc()) {
+        return std::nullopt;
     }
     return number;
 }
@@ -220,29 +203,6 @@ std::vector<TLine> SplitLines(std::string_view content) {
     return lines;
 }
 
-std::string ParentFolder(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// 0700, as the XDG base directory rules ask for folders an application creates for its files.
-bool MakeFolders(const std::string& folder) {
-    for (size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        if (mkdir(folder.substr(0, slash).c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    struct stat info {};
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 // Plain text is written quoted: valid UTF-8 without control bytes, which would break the line.
 bool IsPlainText(std::string_view bytes) {
     size_t i = 0;
@@ -313,90 +273,14 @@ std::string FormatValue(const std::string& name, const TStoredValue& value) {
     return line;
 }
 
-// The file a chain of links ends at, whether it exists or not: a settings file kept elsewhere
-// and linked in stays a link, and a link to a file not yet made makes it there.
-std::string FollowLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat info {};
-        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            break;
-        }
-        std::string link(PATH_MAX, '\0');
-        const ssize_t length = readlink(path.c_str(), link.data(), link.size());
-        if (length <= 0 || static_cast<size_t>(length) >= link.size()) {
-            break;
-        }
-        link.resize(static_cast<size_t>(length));
-        path = link.front() == '/' ? link : ParentFolder(path) + "/" + link;
-    }
-    return path;
-}
-
-constexpr std::string_view TemporarySuffix = ".XXXXXX";
-// No save takes this long, so an older temporary file is one a killed save left behind.
-constexpr time_t StaleAfterSeconds = 60;
-
-// Temporary files of earlier saves that were killed before their rename; a newer one may be a
-// save of another instance still under way.
-void RemoveStaleTemporaries(const std::string& target) {
-    const std::string folder = ParentFolder(target);
-    const std::string prefix = target.substr(folder.size() + 1) + '.';
-    DIR* entries = opendir(folder.c_str());
-    if (entries == nullptr) {
-        return;
-    }
-    const time_t now = time(nullptr);
-    while (const dirent* entry = readdir(entries)) {
-        const std::string_view name = entry->d_name;
-        const bool ours =
-            name.size() == prefix.size() + TemporarySuffix.size() - 1 && name.starts_with(prefix) &&
-            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
-                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
-        struct stat info {};
-        if (ours && fstatat(dirfd(entries), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && info.st_uid == geteuid() &&
-            now - info.st_mtime > StaleAfterSeconds) {
-            unlinkat(dirfd(entries), entry->d_name, 0);
-        }
-    }
-    closedir(entries);
-}
-
 }  // namespace
 
-TRegFileStore::TRegFileStore(std::string filePath) : FilePath(std::move(filePath)) {}
-
-std::string TRegFileStore::DefaultPath() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    // The XDG rules say a relative value is to be ignored, not resolved against the working folder.
-    if (configHome != nullptr && configHome[0] == '/') {
-        return std::string(configHome) + "/Belnovia/Quorvel.reg";
-    }
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        const passwd* user = getpwuid(getuid());
-        if (user == nullptr || user->pw_dir == nullptr || user->pw_dir[0] == '\0') {
-            return {};
-        }
-        home = user->pw_dir;
-    }
-    return std::string(home) + "/.config/Belnovia/Quorvel.reg";
-}
-
 bool TRegFileStore::OpenKey(const std::string& path, bool create) {
-    if (KeyOpen) {
-        CloseKey();
-    }
-    if (FilePath.empty()) {
-        return false;
-    }
-    // A file that exists but cannot be read is not replaced: its contents would be lost. A FIFO
-    // or a device in its place counts as such a file.
-    const TFileContents file = ReadRegularFile(FilePath, SettingsFileLimit);
-    if (file.Failure != TFileFailure::None && !(create && file.Failure == TFileFailure::Missing)) {
-        return false;
-    }
-    if (create && !MakeFolders(ParentFolder(FilePath))) {
+    CloseKey();
+    // A text that exists but cannot be read throws, so it is never replaced: its contents would
+    // be lost.
+    const std::optional<std::string> text = ReadText();
+    if (!text && !create) {
         return false;
     }
 
@@ -408,7 +292,7 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
     Entries.clear();
     bool inSection = false;
     bool found = false;
-    for (TLine& line : SplitLines(file.Bytes)) {
+    for (TLine& line : SplitLines(text.value_or(std::string()))) {
         TEntry entry;
         entry.Text = std::move(line.Text);
         if (const std::optional<std::string_view> name = SectionName(line.Logical)) {
@@ -470,10 +354,13 @@ bool TRegFileStore::WriteValue(const std::string& name, const TStoredValue& valu
     return true;
 }
 
-void TRegFileStore::CloseKey() {
+void TRegFileStore::FlushKey() {
     if (KeyOpen && !Written.empty()) {
-        Commit();
+        ReplaceText(ComposeFile());
     }
+}
+
+void TRegFileStore::CloseKey() {
     KeyOpen = false;
     Entries.clear();
     Written.clear();
@@ -519,35 +406,4 @@ std::string TRegFileStore::ComposeFile() const {
         addWritten();
     }
     return text;
-}
-
-void TRegFileStore::Commit() const {
-    const std::string target = FollowLinks(FilePath);
-    // A file the player made read-only is left alone, as a read-only folder already is.
-    struct stat old {};
-    const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && ((old.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
-        return;
-    }
-    RemoveStaleTemporaries(target);
-    std::string temporary = target;
-    temporary += TemporarySuffix;
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        return;
-    }
-    // The new file keeps the permissions the player gave the old one.
-    bool ok = !exists || fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, ComposeFile()) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (!ok || rename(temporary.c_str(), target.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return;
-    }
-    // The rename itself reaches the disk only with the folder.
-    const int folder = open(ParentFolder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
 }

@@ -8,21 +8,23 @@
 
 #include "settings/core/SettingsStore.h"
 
-// Keys are sections under HKEY_CURRENT_USER. Writes are held in memory and the whole file is
-// replaced at once when the key is closed, so a crash never leaves half a file behind. Lines the
-// store does not own or does not understand are written back as they were read.
+// Keys are sections under HKEY_CURRENT_USER. Writes are held in memory and the whole text is
+// replaced at once when the key is flushed. Lines the store does not own or does not understand
+// are written back as they were read. Where the text is kept is up to the class below.
 class TRegFileStore : public ISettingsStore {
   public:
-    explicit TRegFileStore(std::string filePath);
-
-    // $XDG_CONFIG_HOME/Belnovia/Quorvel.reg, or under ~/.config when that is not usable;
-    // empty when the home folder cannot be found either.
-    static std::string DefaultPath();
-
     bool OpenKey(const std::string& path, bool create) override;
     std::optional<TStoredValue> ReadValue(const std::string& name) override;
     bool WriteValue(const std::string& name, const TStoredValue& value) override;
+    void FlushKey() override;
     void CloseKey() override;
+
+  protected:
+    // The whole text, or nothing when there is none yet; throws ERegistryError when there is
+    // one that cannot be read.
+    virtual std::optional<std::string> ReadText() = 0;
+    // Replaces the whole text; throws ERegistryError with the reason when that fails.
+    virtual void ReplaceText(const std::string& text) = 0;
 
   private:
     struct TEntry {
@@ -37,9 +39,7 @@ class TRegFileStore : public ISettingsStore {
 
     const TEntry* LastValueNamed(const std::string& name) const;
     std::string ComposeFile() const;
-    void Commit() const;
 
-    std::string FilePath;
     bool KeyOpen = false;
     std::string Section;
     std::vector<TEntry> Entries;
