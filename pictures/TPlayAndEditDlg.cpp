@@ -283,7 +283,8 @@ void TPlayAndEditDlg::BuildThumbnails() {
     for (int32_t i = 0; i < ThumbnailCount; ++i) {
         try {
             const QImage source = LoadWindowsBitmap(PictureFiles[i]);
-            // The chooser's rule, by which a sliver may be too thin to show at all.
+            // The chooser's rule. A sliver may come out too thin to show at all, where QImage's
+            // own fit would make it a pixel thick.
             const QSize size = source.size().scaled(ThumbnailBox.size(), Qt::KeepAspectRatio);
             Thumbnails[static_cast<size_t>(i)] =
                 source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -340,7 +341,7 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
         auto folder = std::make_unique<QTemporaryDir>();
         if (!folder->isValid()) {
             throw std::runtime_error(QStringLiteral("Cannot create folder \"%1\". %2")
-                                         .arg(folder->path(), folder->errorString())
+                                         .arg(QDir::tempPath(), folder->errorString())
                                          .toStdString());
         }
         CopyFolder = std::move(folder);
