@@ -2,6 +2,9 @@
 # images, the sounds and the translations; the folders add their files to the targets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test LinguistTools)
 find_package(PkgConfig REQUIRED)
+# The adapters may use Qt Core, and take its class wherever it has one for the job.
+target_link_libraries(platform PUBLIC Qt6::Core)
+set_target_properties(platform PROPERTIES AUTOMOC ON)
 pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
 

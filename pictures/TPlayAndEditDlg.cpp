@@ -2,16 +2,12 @@
 // thumbnail grid, and play, exit and edit and play.
 #include "pictures/TPlayAndEditDlg.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <QApplication>
 #include <QCollator>
 #include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -19,10 +15,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStandardPaths>
-#include <QTimer>
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <utility>
@@ -36,9 +29,6 @@
 namespace {
 
 const QColor Navy(0, 0, 128);
-// How often the launcher looks whether the editor has ended: soon enough after it for the
-// player, seldom enough to cost nothing.
-constexpr int EditorPollInterval = 100;
 const QColor PaleYellow(255, 255, 128);
 
 // Names on the disc are bytes as the file system has them.
@@ -72,67 +62,34 @@ TTextOrder LocaleOrderIgnoringCase() {
     };
 }
 
-TBounds BoundsOf(const QWidget* control) {
-    return {control->x(), control->y(), control->width(), control->height()};
+// The full-screen layout keeps the design's proportions: every value, vertical ones too, is
+// scaled by the ratio of the client widths.
+QRect ScaleBounds(const QRect& design, int clientWidth, int designClientWidth) {
+    const auto scale = [&](int value) { return clientWidth * value / designClientWidth; };
+    return {scale(design.x()), scale(design.y()), scale(design.width()), scale(design.height())};
 }
 
-QRect ToQRect(const TCellRect& cell) {
-    return QRect(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top);
-}
-
-// The per-user data folder, private to the player, instead of a folder all users share. One
-// that is there already is made private too, and one that is not the player's own is not used.
-std::string PrivateFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    const std::string path = ToBytes(folder);
-    const std::runtime_error refused(
-        QStringLiteral("Cannot create folder \"%1\"").arg(folder).toStdString());
-    if (!QDir().mkpath(QFileInfo(folder).path())) {
-        throw refused;
-    }
-    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-        throw refused;
-    }
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid() ||
-        ((info.st_mode & 077) != 0 && chmod(path.c_str(), 0700) != 0)) {
-        throw refused;
-    }
-    return path;
-}
-
-// A copy of the picture's bytes under a new name of this launcher's own, so no other instance
-// and no link put in its place can meet it. The copy is the player's to edit, whatever the disc
-// file's permissions.
-QString CopyPicture(const QString& source) {
+// A copy of the picture's bytes for the player to edit, whatever the disc file's permissions,
+// under a name no other copy has, in a folder of the launcher's own that only the player can
+// enter.
+std::unique_ptr<QTemporaryFile> CopyPicture(const QString& source, const QTemporaryDir& folder) {
     const TFileContents picture = ReadRegularFile(ToBytes(source), PictureFileLimit());
     if (picture.Failure != TFileFailure::None) {
         throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
                                      .arg(source, QString::fromLocal8Bit(picture.Why.c_str()))
                                      .toStdString());
     }
-    std::string target = PrivateFolder() + "/" + TemporaryPicturePattern;
-    const int fd = mkstemps(target.data(), static_cast<int>(TemporaryPictureSuffixLength));
-    if (fd < 0) {
-        const QString why = QString::fromLocal8Bit(strerror(errno));
-        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
-                                     .arg(FromBytes(target), why)
+    const QString pattern = folder.filePath(QStringLiteral("$ECBMP$.XXXXXX.tmp"));
+    auto copy = std::make_unique<QTemporaryFile>(pattern);
+    const auto size = static_cast<qint64>(picture.Bytes.size());
+    if (!copy->open() || copy->write(picture.Bytes.data(), size) != size || !copy->flush()) {
+        const QString name = copy->fileName().isEmpty() ? pattern : copy->fileName();
+        throw std::runtime_error(QStringLiteral("Cannot write file \"%1\". %2")
+                                     .arg(name, copy->errorString())
                                      .toStdString());
     }
-    bool written = WriteAll(fd, picture.Bytes);
-    int error = errno;
-    if (close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        unlink(target.c_str());
-        throw std::runtime_error(
-            QStringLiteral("Cannot write file \"%1\". %2")
-                .arg(FromBytes(target), QString::fromLocal8Bit(strerror(error)))
-                .toStdString());
-    }
-    return FromBytes(target);
+    copy->close();
+    return copy;
 }
 
 // The windows that were showing and how, so they can be put back as they were.
@@ -165,10 +122,6 @@ TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, 
     SetUpLook();
     WireEvents();
     Guarded([this] { FormCreate(this); });
-}
-
-TPlayAndEditDlg::~TPlayAndEditDlg() {
-    RemoveEditedCopy();
 }
 
 bool TPlayAndEditDlg::HasPictures() const {
@@ -243,8 +196,8 @@ void TPlayAndEditDlg::FormCreate(QObject*) {
     }
     // Nothing is chosen before the first showing, so the first picture is selected.
     SelectedIndex = 0;
-    DesignBounds = {BoundsOf(PlayBtn), BoundsOf(EditPlayBtn), BoundsOf(ExitBtn),
-                    BoundsOf(ScrollBox1)};
+    DesignBounds = {PlayBtn->geometry(), EditPlayBtn->geometry(), ExitBtn->geometry(),
+                    ScrollBox1->geometry()};
     DesignClientWidth = width();
 }
 
@@ -262,8 +215,7 @@ void TPlayAndEditDlg::FormShow(QObject*) {
     const int32_t clientWidth = width();
     const std::array<QWidget*, 4> controls = {PlayBtn, EditPlayBtn, ExitBtn, ScrollBox1};
     for (size_t i = 0; i < controls.size(); ++i) {
-        const TBounds b = ScaleBounds(DesignBounds[i], clientWidth, DesignClientWidth);
-        controls[i]->setGeometry(b.Left, b.Top, b.Width, b.Height);
+        controls[i]->setGeometry(ScaleBounds(DesignBounds[i], clientWidth, DesignClientWidth));
     }
     QPalette pale = ScrollBox1->palette();
     pale.setColor(QPalette::Window, PaleYellow);
@@ -276,18 +228,16 @@ void TPlayAndEditDlg::PaintBox1Paint(QObject*, const QRect& clip) {
         return;
     }
     QPainter painter(PaintBox1);
-    const TCellRect area{clip.left(), clip.top(), clip.right() + 1, clip.bottom() + 1};
     for (int32_t i = 0; i < ThumbnailCount; ++i) {
-        const TCellRect cell = CellRect(i, GridColumns);
+        const QRect cell = CellRect(i, GridColumns);
         const std::optional<QImage>& thumbnail = Thumbnails[static_cast<size_t>(i)];
-        if (!CellMeetsClip(cell, area) || !thumbnail) {
+        if (!cell.intersects(clip) || !thumbnail) {
             continue;
         }
         if (i == SelectedIndex) {
-            painter.fillRect(ToQRect(cell), Navy);
+            painter.fillRect(cell, Navy);
         }
-        const TCellPoint at = ThumbnailOrigin(cell, {thumbnail->width(), thumbnail->height()});
-        painter.drawImage(at.X, at.Y, *thumbnail);
+        painter.drawImage(ThumbnailOrigin(cell, thumbnail->size()), *thumbnail);
     }
 }
 
@@ -313,34 +263,38 @@ void TPlayAndEditDlg::BuildThumbnails() {
     for (int32_t i = 0; i < ThumbnailCount; ++i) {
         Thumbnails[static_cast<size_t>(i)].reset();
     }
-    ThumbnailCount = CellCountFor(static_cast<size_t>(PictureFiles.size()));
+    ThumbnailCount =
+        static_cast<int32_t>(std::min<qsizetype>(PictureFiles.size(), ThumbnailCapacity));
 
-    const TGridShape grid = ShapeGrid(ThumbnailCount, ScrollBox1->viewport()->width());
-    GridColumns = grid.Columns;
-    GridRows = grid.Rows;
-    PaintBox1->resize(grid.Width, grid.Height);
-    ScrollBox1Client->resize(ScrollBox1->viewport()->width(), grid.Height);
+    GridColumns = GridColumnsFor(ScrollBox1->viewport()->width());
+    GridRows = GridRowsFor(ThumbnailCount, GridColumns);
+    const QSize grid(GridColumns * CellSize.width(), GridRows * CellSize.height());
+    PaintBox1->resize(grid);
+    ScrollBox1Client->resize(ScrollBox1->viewport()->width(), grid.height());
     // The scroll box shows or hides its bar in a queued call; the grid is centred in the width
     // the bar leaves.
     QCoreApplication::sendPostedEvents(ScrollBox1, QEvent::MetaCall);
     const int32_t clientWidth = ScrollBox1->viewport()->width();
-    ScrollBox1Client->resize(clientWidth, grid.Height);
-    PaintBox1->move(GridLeft(clientWidth, grid.Width), 0);
+    ScrollBox1Client->resize(clientWidth, grid.height());
+    // Centred; truncated toward zero, so a grid wider than the client reaches as far either way.
+    PaintBox1->move((clientWidth - grid.width()) / 2, 0);
 
     QScrollBar* scroll = ScrollBox1->verticalScrollBar();
     for (int32_t i = 0; i < ThumbnailCount; ++i) {
         try {
             const QImage source = LoadWindowsBitmap(PictureFiles[i]);
-            const TThumbnailSize size = FitThumbnail(source.width(), source.height());
-            Thumbnails[static_cast<size_t>(i)] = source.scaled(
-                size.Width, size.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            // The chooser's rule. A sliver may come out too thin to show at all, where QImage's
+            // own fit would make it a pixel thick.
+            const QSize size = source.size().scaled(ThumbnailBox.size(), Qt::KeepAspectRatio);
+            Thumbnails[static_cast<size_t>(i)] =
+                source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             if (const std::optional<int32_t> position =
                     ScrollToShowCell(i, GridColumns, ScrollBox1->viewport()->height(),
                                      scroll->value(), PaintBox1->height())) {
                 scroll->setValue(*position);
             }
             InvalidateCell(i);
-            PaintBox1->repaint(ToQRect(CellRect(i, GridColumns)));
+            PaintBox1->repaint(CellRect(i, GridColumns));
         } catch (const std::exception& error) {
             // The rest stay empty, but can still be selected and played.
             ShowErrorBox(error);
@@ -350,12 +304,12 @@ void TPlayAndEditDlg::BuildThumbnails() {
 }
 
 void TPlayAndEditDlg::InvalidateCell(int32_t index) {
-    PaintBox1->update(ToQRect(CellRect(index, GridColumns)));
+    PaintBox1->update(CellRect(index, GridColumns));
 }
 
 void TPlayAndEditDlg::PaintBox1MouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers,
                                          int32_t x, int32_t y) {
-    const int32_t index = CellIndexAt(x, y, GridColumns);
+    const int32_t index = CellIndexAt({x, y}, GridColumns);
     if (index < ThumbnailCount) {
         InvalidateCell(SelectedIndex);
         SelectedIndex = index;
@@ -383,12 +337,20 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
     if (PictureFiles.isEmpty()) {
         return;
     }
-    const QString source = PictureFiles[SelectedIndex];
-    // The copy of the edit before has been played by now; only the new one is kept.
-    RemoveEditedCopy();
-    EditedCopy = CopyPicture(source);
+    if (!CopyFolder) {
+        auto folder = std::make_unique<QTemporaryDir>();
+        if (!folder->isValid()) {
+            throw std::runtime_error(QStringLiteral("Cannot create folder \"%1\". %2")
+                                         .arg(QDir::tempPath(), folder->errorString())
+                                         .toStdString());
+        }
+        CopyFolder = std::move(folder);
+    }
+    EditedCopy = CopyPicture(PictureFiles[SelectedIndex], *CopyFolder);
+    QEventLoop wait;
+    connect(&Editor, &IEditorLauncher::Ended, &wait, &QEventLoop::quit);
     // The file's name goes to the editor as its one argument, never through a shell.
-    if (!Editor.Start(ToBytes(EditedCopy))) {
+    if (!Editor.Start(EditedCopy->fileName())) {
         return;
     }
     // Only the editor can be used until it ends, but the game still handles its events: a
@@ -396,33 +358,16 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
     const TWindowStates shown = MinimizeApplication();
     setEnabled(false);
     bool closed = false;
-    if (!Editor.HasEnded()) {
-        QEventLoop wait;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &wait, [&] {
-            if (Editor.HasEnded()) {
-                wait.quit();
-            }
-        });
-        connect(this, &QDialog::finished, &wait, [&] {
-            closed = true;
-            wait.quit();
-        });
-        poll.start(EditorPollInterval);
-        wait.exec();
-    }
+    connect(this, &QDialog::finished, &wait, [&] {
+        closed = true;
+        wait.quit();
+    });
+    wait.exec();
     setEnabled(true);
     RestoreApplication(shown);
     if (closed) {
         return;
     }
-    SelectedPicture = EditedCopy;
+    SelectedPicture = EditedCopy->fileName();
     done(PlayResult);
-}
-
-void TPlayAndEditDlg::RemoveEditedCopy() {
-    if (!EditedCopy.isEmpty()) {
-        QFile::remove(EditedCopy);
-        EditedCopy.clear();
-    }
 }

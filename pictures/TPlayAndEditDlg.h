@@ -6,11 +6,15 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "pictures/ThumbnailGrid.h"
 #include "pictures/core/DiscSearch.h"
 #include "pictures/platform/EditorLauncher.h"
 #include "ui_TPlayAndEditDlg.h"
@@ -26,7 +30,6 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     // Searches the volumes for the picture disc and lists its pictures; the launcher stays
     // hidden until it is shown modally.
     TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent = nullptr);
-    ~TPlayAndEditDlg() override;
 
     // The disc was found and holds at least one picture.
     bool HasPictures() const;
@@ -58,7 +61,6 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     void QueueBuild();
     void BuildThumbnails();
     void InvalidateCell(int32_t index);
-    void RemoveEditedCopy();
 
     friend struct TLauncherProbe;
 
@@ -74,9 +76,11 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     int32_t GridColumns = 0;
     int32_t GridRows = 0;
     // PlayBtn, EditPlayBtn, ExitBtn and ScrollBox1 as laid out, for every showing to scale.
-    std::array<TBounds, 4> DesignBounds{};
+    std::array<QRect, 4> DesignBounds;
     int32_t DesignClientWidth = 0;
     bool BuildQueued = false;
-    // The copy that edit and play made last, or empty.
-    QString EditedCopy;
+    // Made at the first edit and play, with the copies in it; it goes with the launcher.
+    std::unique_ptr<QTemporaryDir> CopyFolder;
+    // The copy that edit and play made last; it goes at the next edit.
+    std::unique_ptr<QTemporaryFile> EditedCopy;
 };

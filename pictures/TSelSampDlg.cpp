@@ -4,7 +4,6 @@
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
 #include "pictures/BitmapFile.h"
-#include "pictures/core/GlyphFit.h"
 
 TSelSampDlg::TSelSampDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);
@@ -33,9 +32,8 @@ void TSelSampDlg::FormShow(QObject*) {
     const std::array<QPushButton*, SampleCount> buttons = SampleButtons();
     for (int32_t i = 0; i < SampleCount; ++i) {
         const QImage source = LoadSampleBitmap(FirstSampleId + i);
-        const TGlyphSize fit =
-            FitIntoBox(source.width(), source.height(), target.width(), target.height());
-        const QSize size(fit.Width, fit.Height);
+        // Fills the button on one side and fits on the other, shrinking or growing.
+        const QSize size = source.size().scaled(target, Qt::KeepAspectRatio);
         // In true colour: a palette picture is smoothed, then dithered back to its palette.
         QImage glyph = source.convertToFormat(QImage::Format_RGB32)
                            .scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

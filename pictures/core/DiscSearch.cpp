@@ -1,4 +1,4 @@
-// DiscSearch.cpp: the picture disc search, the picture list and the launcher's grid arithmetic.
+// DiscSearch.cpp: the picture disc search and the picture list.
 #include "pictures/core/DiscSearch.h"
 
 #include <algorithm>
@@ -92,62 +92,4 @@ std::vector<std::string> ListPictures(const std::string& folder,
         return !before(b, a) && a < b;
     });
     return pictures;
-}
-
-TBounds ScaleBounds(const TBounds& design, int32_t clientWidth, int32_t designClientWidth) {
-    const auto scale = [&](int32_t value) { return clientWidth * value / designClientWidth; };
-    return {scale(design.Left), scale(design.Top), scale(design.Width), scale(design.Height)};
-}
-
-int32_t CellCountFor(size_t pictureCount) {
-    return static_cast<int32_t>(std::min(pictureCount, static_cast<size_t>(ThumbnailCapacity)));
-}
-
-TGridShape ShapeGrid(int32_t cellCount, int32_t clientWidth) {
-    const int32_t columns = std::max(clientWidth / CellWidth, 1);
-    const int32_t rows = (cellCount + columns - 1) / columns;
-    return {columns, rows, columns * CellWidth, rows * CellHeight};
-}
-
-int32_t GridLeft(int32_t clientWidth, int32_t gridWidth) {
-    return (clientWidth - gridWidth) / 2;
-}
-
-TCellRect CellRect(int32_t index, int32_t columns) {
-    const int32_t left = index % columns * CellWidth;
-    const int32_t top = index / columns * CellHeight;
-    return {left, top, left + CellWidth, top + CellHeight};
-}
-
-bool CellMeetsClip(const TCellRect& cell, const TCellRect& clip) {
-    return clip.Right > cell.Left && clip.Left < cell.Right && clip.Bottom > cell.Top &&
-           clip.Top < cell.Bottom;
-}
-
-int32_t CellIndexAt(int32_t x, int32_t y, int32_t columns) {
-    return y / CellHeight * columns + x / CellWidth;
-}
-
-TThumbnailSize FitThumbnail(int32_t sourceWidth, int32_t sourceHeight) {
-    double k = static_cast<double>(ThumbnailBoxWidth) / sourceWidth;
-    const double kh = static_cast<double>(ThumbnailBoxHeight) / sourceHeight;
-    if (k > kh) {
-        k = kh;
-    }
-    return {static_cast<int32_t>(sourceWidth * k), static_cast<int32_t>(sourceHeight * k)};
-}
-
-TCellPoint ThumbnailOrigin(const TCellRect& cell, const TThumbnailSize& size) {
-    return {cell.Left + ThumbnailBoxLeft + (ThumbnailBoxWidth - size.Width) / 2,
-            cell.Top + ThumbnailBoxTop + (ThumbnailBoxHeight - size.Height) / 2};
-}
-
-std::optional<int32_t> ScrollToShowCell(int32_t index, int32_t columns, int32_t clientHeight,
-                                        int32_t position, int32_t gridHeight) {
-    const int32_t top = index / columns * CellHeight;
-    if (clientHeight + position >= top + CellHeight) {
-        return std::nullopt;
-    }
-    // Near the bottom of the grid the last full screen is shown instead.
-    return clientHeight + top > gridHeight ? gridHeight - clientHeight : top;
 }

@@ -1,9 +1,7 @@
-// DiscSearch.h: the picture disc among the mounted volumes, its picture list, and the launcher's
-// full-screen layout and thumbnail grid.
+// DiscSearch.h: the picture disc among the mounted volumes and its picture list.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,11 +28,6 @@ class IVolumeList {
 inline constexpr char DiscLabel[] = "Pellawinto";
 inline constexpr char PictureFolderName[] = "Image2";
 inline constexpr char PictureFileExtension[] = ".bmp";
-// Edit and play hands the editor a copy under a name made from this pattern, the Xs replaced so
-// that every copy has a name of its own; the copy goes at the next edit.
-inline constexpr char TemporaryPicturePattern[] = "$ECBMP$.XXXXXX.tmp";
-inline constexpr size_t TemporaryPictureSuffixLength = 4;
-
 // The picture folder holds at most a hundred pictures; the entries of a folder or the disc's root
 // are read only this far.
 inline constexpr size_t DiscEntryLimit = 1000;
@@ -65,75 +58,3 @@ using TTextOrder = std::function<bool(const std::string& a, const std::string& b
 std::vector<std::string> ListPictures(const std::string& folder,
                                       const std::vector<std::string>& names,
                                       const TTextOrder& before);
-
-// The full-screen layout keeps the design's proportions: every value, vertical ones too, is
-// scaled by the ratio of the client widths.
-struct TBounds {
-    int32_t Left;
-    int32_t Top;
-    int32_t Width;
-    int32_t Height;
-};
-
-TBounds ScaleBounds(const TBounds& design, int32_t clientWidth, int32_t designClientWidth);
-
-// The thumbnail grid, in pixels of the grid's paint box.
-constexpr int32_t CellWidth = 100;
-constexpr int32_t CellHeight = 80;
-constexpr int32_t ThumbnailBoxLeft = 4;
-constexpr int32_t ThumbnailBoxTop = 4;
-constexpr int32_t ThumbnailBoxWidth = 92;
-constexpr int32_t ThumbnailBoxHeight = 72;
-constexpr int32_t ThumbnailCapacity = 100;
-
-// The pictures that get a cell: the first ones in list order, up to the capacity.
-int32_t CellCountFor(size_t pictureCount);
-
-struct TGridShape {
-    int32_t Columns;
-    int32_t Rows;
-    int32_t Width;
-    int32_t Height;
-};
-
-// As many whole cells across as the client width holds, at least one.
-TGridShape ShapeGrid(int32_t cellCount, int32_t clientWidth);
-
-// The left edge that centres the grid; negative when the grid is the wider.
-int32_t GridLeft(int32_t clientWidth, int32_t gridWidth);
-
-struct TCellRect {
-    int32_t Left;
-    int32_t Top;
-    int32_t Right;
-    int32_t Bottom;
-};
-
-TCellRect CellRect(int32_t index, int32_t columns);
-
-// Whether the cell reaches into the area being painted; touching edges do not count.
-bool CellMeetsClip(const TCellRect& cell, const TCellRect& clip);
-
-// The index of the cell under a point of the grid; it may lie beyond the last picture.
-int32_t CellIndexAt(int32_t x, int32_t y, int32_t columns);
-
-struct TThumbnailSize {
-    int32_t Width;
-    int32_t Height;
-};
-
-// The picture's size scaled to fit the thumbnail box with its proportions; small pictures grow.
-TThumbnailSize FitThumbnail(int32_t sourceWidth, int32_t sourceHeight);
-
-struct TCellPoint {
-    int32_t X;
-    int32_t Y;
-};
-
-// Where a thumbnail of that size is drawn, centred in its cell's box.
-TCellPoint ThumbnailOrigin(const TCellRect& cell, const TThumbnailSize& size);
-
-// The scroll position that brings the row of a new thumbnail into view, or none when the row
-// already shows in full.
-std::optional<int32_t> ScrollToShowCell(int32_t index, int32_t columns, int32_t clientHeight,
-                                        int32_t position, int32_t gridHeight);

@@ -1,17 +1,20 @@
 // EditorLauncher.h: the picture editor that edit and play hands a picture to.
 #pragma once
 
-#include <string>
+#include <QObject>
+#include <QProcess>
+#include <QString>
 
-// Started on one file; the edit is over when its process ends.
-class IEditorLauncher {
+// Started on one file; the edit is over when the editor signals its end.
+class IEditorLauncher : public QObject {
+    Q_OBJECT
+
   public:
-    virtual ~IEditorLauncher() = default;
     // Starts the editor with the file as its one argument; false when it cannot be started.
-    virtual bool Start(const std::string& file) = 0;
-    // Whether the editor started last has ended, without waiting for it: the game goes on
-    // handling its events, signals among them, while the editor runs.
-    virtual bool HasEnded() = 0;
+    virtual bool Start(const QString& file) = 0;
+
+  signals:
+    void Ended();
 };
 
 // An editor that opens BMP files and whose process lives until the picture is closed; one that
@@ -23,15 +26,14 @@ inline constexpr char EditorProgram[] = "kolourpaint";
 #endif
 
 // Runs the program found on the search path, without a shell, so no character of the file's
-// name is interpreted.
+// name is interpreted. One editor runs at a time, and one still open when the game ends is
+// ended with it.
 class TEditorLauncher : public IEditorLauncher {
   public:
-    explicit TEditorLauncher(std::string program = EditorProgram);
-    bool Start(const std::string& file) override;
-    bool HasEnded() override;
+    explicit TEditorLauncher(QString program = QString::fromLatin1(EditorProgram));
+    bool Start(const QString& file) override;
 
   private:
-    std::string Program;
-    // The process started last, or 0.
-    int Child = 0;
+    QString Program;
+    QProcess Editor;
 };

@@ -1,10 +1,10 @@
-// FakeEditor.h: an editor that records the files it is given and does its edit when first asked
-// whether it has ended.
+// FakeEditor.h: an editor that records the files it is given and, once the launcher waits for
+// it, does its edit and ends.
 #pragma once
 
+#include <QStringList>
+#include <QTimer>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "pictures/platform/EditorLauncher.h"
 
@@ -12,31 +12,27 @@ class TFakeEditor : public IEditorLauncher {
   public:
     // False plays an editor that cannot be started.
     bool CanStart = true;
-    std::vector<std::string> Started;
+    QStringList Started;
     // Edits whose end the launcher waited for.
     int Waits = 0;
-    // Runs when the launcher first asks after the end, as the editor's whole session would.
-    std::function<void(const std::string& file)> OnWait;
-    // While set, the editor has not ended however often it is asked.
+    // The editor's whole session, run as the launcher waits.
+    std::function<void(const QString& file)> OnWait;
+    // While set, the editor ends only when told to.
     bool StillEditing = false;
 
-    bool Start(const std::string& file) override {
-        Started.push_back(file);
-        Asked = false;
+    bool Start(const QString& file) override {
+        Started << file;
+        if (CanStart) {
+            QTimer::singleShot(0, this, [this] {
+                ++Waits;
+                if (OnWait) {
+                    OnWait(Started.back());
+                }
+                if (!StillEditing) {
+                    emit Ended();
+                }
+            });
+        }
         return CanStart;
     }
-
-    bool HasEnded() override {
-        if (!Asked) {
-            Asked = true;
-            ++Waits;
-            if (OnWait) {
-                OnWait(Started.back());
-            }
-        }
-        return !StillEditing;
-    }
-
-  private:
-    bool Asked = false;
 };

@@ -1,7 +1,6 @@
 // LauncherTest.cpp: the launcher on a fake disc of generated bitmaps: its list and grid, the
 // selection, play and exit, edit and play with a fake editor, and the full-screen layout on
 // screens of three widths.
-#include <sys/stat.h>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -65,7 +64,6 @@ class TLauncherTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> Disc;
-    std::unique_ptr<QTemporaryDir> DataHome;
     std::unique_ptr<TFakeVolumes> Volumes;
     std::unique_ptr<TFakeEditor> Editor;
 
@@ -114,16 +112,9 @@ class TLauncherTest : public QObject {
         QTest::mouseClick(dlg.PaintBox1, button, {}, CellCentre(index, Probe::GridColumns(dlg)));
     }
 
-    // Where edit and play puts its copies.
-    QString CopyFolder() const {
-        return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    }
-
   private slots:
     void init() {
         Disc = std::make_unique<QTemporaryDir>();
-        DataHome = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_DATA_HOME", DataHome->path().toLocal8Bit());
         Volumes = std::make_unique<TFakeVolumes>();
         Volumes->List = {TFakeVolumes::Disc(QFile::encodeName(Disc->path()).toStdString())};
         Editor = std::make_unique<TFakeEditor>();
@@ -215,7 +206,7 @@ class TLauncherTest : public QObject {
         QVERIFY(dlg.isVisible());
         QVERIFY(dlg.SelectedPicture.isEmpty());
         dlg.EditPlayBtn->click();
-        QVERIFY(Editor->Started.empty());
+        QVERIFY(Editor->Started.isEmpty());
         QVERIFY(dlg.isVisible());
         dlg.ExitBtn->click();
         QVERIFY(!dlg.isVisible());
@@ -251,10 +242,13 @@ class TLauncherTest : public QObject {
     void ThumbnailsAreFittedIntoTheBoxAndCentred() {
         AddPicture(QStringLiteral("a.bmp"), 46, 36, Red);
         AddPicture(QStringLiteral("b.bmp"), 368, 144, Blue);
+        // 92 / 43 x 43 is a hair under 92 in floating point; the box is still filled.
+        AddPicture(QStringLiteral("c.bmp"), 43, 30, Blue);
         TPlayAndEditDlg dlg(*Volumes, *Editor);
         ShowBuilt(dlg);
         QCOMPARE(Probe::Thumbnail(dlg, 0)->size(), QSize(92, 72));
         QCOMPARE(Probe::Thumbnail(dlg, 1)->size(), QSize(92, 36));
+        QCOMPARE(Probe::Thumbnail(dlg, 2)->size(), QSize(92, 64));
         const QImage seen = dlg.grab().toImage();
         const auto at = [&](int x, int y) { return seen.pixel(InLauncher(dlg, {x, y})); };
         // The selected first cell is navy around its thumbnail.
@@ -288,6 +282,17 @@ class TLauncherTest : public QObject {
         QCOMPARE(Probe::SelectedIndex(dlg), 0);
         // A double click only selects: the launcher stays open.
         QVERIFY(dlg.isVisible());
+    }
+
+    void GridOfANarrowClientAndItsScroll() {
+        for (int width : {99, 1, 0}) {
+            QCOMPARE(GridColumnsFor(width), 1);
+        }
+        // Rows 0 to 3 end at 320, within the 330 shown; row 4 is scrolled to its top, and the
+        // last rows show the grid's last full screen.
+        QCOMPARE(ScrollToShowCell(23, 6, 330, 0, 1360), std::nullopt);
+        QCOMPARE(ScrollToShowCell(24, 6, 330, 0, 1360), std::optional<int>(320));
+        QCOMPARE(ScrollToShowCell(96, 6, 330, 960, 1360), std::optional<int>(1030));
     }
 
     void PressBeyondTheLastPictureChangesNothing() {
@@ -510,57 +515,52 @@ class TLauncherTest : public QObject {
         AddPicture(QStringLiteral("b.bmp"), 40, 30, Green);
         const QByteArray discBytes = ReadAll(PathOf(QStringLiteral("b.bmp")));
         const QByteArray edited = BitmapBytes(40, 30, Blue);
-        // A link put where a copy of a fixed name would go must lead nowhere: the copy gets a
-        // name of its own and is made only where nothing was.
-        QDir().mkpath(CopyFolder());
-        const QString victim = DataHome->filePath(QStringLiteral("victim"));
-        {
-            QFile file(victim);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("keep");
-        }
-        QVERIFY(QFile::link(victim, CopyFolder() + QStringLiteral("/$ECBMP$.tmp")));
-        TPlayAndEditDlg dlg(*Volumes, *Editor);
-        ShowBuilt(dlg);
-        Click(dlg, 1);
+        auto dlg = std::make_unique<TPlayAndEditDlg>(*Volumes, *Editor);
+        ShowBuilt(*dlg);
+        Click(*dlg, 1);
 
         QByteArray handedOver;
         bool enabledWhileWaiting = true;
         bool minimizedWhileWaiting = false;
-        Editor->OnWait = [&](const std::string& file) {
-            enabledWhileWaiting = dlg.isEnabled();
-            minimizedWhileWaiting = dlg.isMinimized();
-            const QString path = QFile::decodeName(QByteArray::fromStdString(file));
-            handedOver = ReadAll(path);
-            QFile picture(path);
+        Editor->OnWait = [&](const QString& file) {
+            enabledWhileWaiting = dlg->isEnabled();
+            minimizedWhileWaiting = dlg->isMinimized();
+            handedOver = ReadAll(file);
+            QFile picture(file);
             QVERIFY(picture.open(QIODevice::WriteOnly | QIODevice::Truncate));
             picture.write(edited);
         };
-        dlg.EditPlayBtn->click();
+        dlg->EditPlayBtn->click();
 
-        QCOMPARE(Editor->Started.size(), size_t{1});
-        const QString copy = QFile::decodeName(QByteArray::fromStdString(Editor->Started[0]));
-        QCOMPARE(QFileInfo(copy).path(), CopyFolder());
+        QCOMPARE(Editor->Started.size(), 1);
+        const QString copy = Editor->Started[0];
+        // No link put in the copy's place beforehand can lead it elsewhere: its folder is new,
+        // and only the player can enter it.
+        const QFileInfo folder(QFileInfo(copy).path());
+        QVERIFY(folder.path() != Disc->path());
+        QCOMPARE(int(folder.permissions() & 0x0777), 0x0700);
         QVERIFY(QRegularExpression(QStringLiteral("^\\$ECBMP\\$\\.[A-Za-z0-9]{6}\\.tmp$"))
                     .match(QFileInfo(copy).fileName())
                     .hasMatch());
-        QCOMPARE(ReadAll(victim), QByteArray("keep"));
         QCOMPARE(Editor->Waits, 1);
         QCOMPARE(handedOver, discBytes);
         QVERIFY(!enabledWhileWaiting);
         QVERIFY(minimizedWhileWaiting);
-        QVERIFY(dlg.isEnabled());
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), TPlayAndEditDlg::PlayResult);
-        QCOMPARE(dlg.SelectedPicture, copy);
+        QVERIFY(dlg->isEnabled());
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(dlg->result(), TPlayAndEditDlg::PlayResult);
+        QCOMPARE(dlg->SelectedPicture, copy);
         // The edited copy stays for the game to load, until the next edit makes another.
         QCOMPARE(ReadAll(copy), edited);
         QCOMPARE(ReadAll(PathOf(QStringLiteral("b.bmp"))), discBytes);
         Editor->OnWait = nullptr;
-        dlg.EditPlayBtn->click();
-        QCOMPARE(Editor->Started.size(), size_t{2});
-        QVERIFY(Editor->Started[1] != Editor->Started[0]);
+        dlg->EditPlayBtn->click();
+        QCOMPARE(Editor->Started.size(), 2);
+        QVERIFY(Editor->Started[1] != copy);
         QVERIFY(!QFile::exists(copy));
+        // The folder goes with the launcher.
+        dlg.reset();
+        QVERIFY(!QFileInfo::exists(folder.filePath()));
     }
 
     void WhileTheEditorRunsTheGameHandlesItsEvents() {
@@ -573,7 +573,7 @@ class TLauncherTest : public QObject {
             bool Played;
         };
         const TCase cases[] = {
-            {"the edit ends", [&](TPlayAndEditDlg&) { Editor->StillEditing = false; },
+            {"the edit ends", [&](TPlayAndEditDlg&) { emit Editor->Ended(); },
              TPlayAndEditDlg::PlayResult, true},
             // As a signal that ends the game does, while the editor keeps running.
             {"the game is told to end", [](TPlayAndEditDlg&) { QApplication::closeAllWindows(); },
@@ -582,7 +582,7 @@ class TLauncherTest : public QObject {
         for (const TCase& c : cases) {
             TPlayAndEditDlg dlg(*Volumes, *Editor);
             Editor->StillEditing = true;
-            Editor->OnWait = [&](const std::string&) {
+            Editor->OnWait = [&](const QString&) {
                 QTimer::singleShot(0, &dlg, [&] { c.Meanwhile(dlg); });
             };
             const int result = ExecThen(dlg, [&] { dlg.EditPlayBtn->click(); });
@@ -590,19 +590,6 @@ class TLauncherTest : public QObject {
             QVERIFY2(dlg.SelectedPicture.isEmpty() != c.Played, c.Name);
             QVERIFY2(dlg.isEnabled(), c.Name);
         }
-    }
-
-    void TemporaryFolderIsMadePrivate() {
-        AddPicture(QStringLiteral("a.bmp"));
-        // A folder some other program made open to all is closed before a copy goes in.
-        QVERIFY(QDir().mkpath(CopyFolder()));
-        QVERIFY(QFile::setPermissions(CopyFolder(), QFileDevice::Permissions(0x7777)));
-        TPlayAndEditDlg dlg(*Volumes, *Editor);
-        dlg.EditPlayBtn->click();
-        QCOMPARE(Editor->Started.size(), size_t{1});
-        struct stat folder {};
-        QCOMPARE(stat(QFile::encodeName(CopyFolder()).constData(), &folder), 0);
-        QCOMPARE(folder.st_mode & 0777u, 0700u);
     }
 
     void EditorThatCannotStartLeavesTheLauncherAsItWas() {
@@ -613,7 +600,7 @@ class TLauncherTest : public QObject {
         TMessageBoxCatcher catcher;
         // The click is handled at once; a box, had there been one, would be caught in it.
         dlg.EditPlayBtn->click();
-        QCOMPARE(Editor->Started.size(), size_t{1});
+        QCOMPARE(Editor->Started.size(), 1);
         QCOMPARE(Editor->Waits, 0);
         QVERIFY(catcher.Texts.isEmpty());
         QVERIFY(dlg.isVisible());
@@ -621,7 +608,7 @@ class TLauncherTest : public QObject {
         QVERIFY(!dlg.isMinimized());
         QVERIFY(dlg.SelectedPicture.isEmpty());
         // The copy stays behind; the next edit replaces it.
-        QVERIFY(QFile::exists(QFile::decodeName(QByteArray::fromStdString(Editor->Started[0]))));
+        QVERIFY(QFile::exists(Editor->Started[0]));
     }
 
     void CopyThatFailsIsReportedAndTheLauncherStaysOpen() {
@@ -633,7 +620,7 @@ class TLauncherTest : public QObject {
         dlg.EditPlayBtn->click();
         QTRY_COMPARE(catcher.Texts.size(), 1);
         QVERIFY(catcher.Texts.first().contains(PathOf(QStringLiteral("a.bmp"))));
-        QVERIFY(Editor->Started.empty());
+        QVERIFY(Editor->Started.isEmpty());
         QVERIFY(dlg.isVisible());
         QVERIFY(dlg.SelectedPicture.isEmpty());
     }

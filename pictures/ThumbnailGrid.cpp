@@ -1,0 +1,37 @@
+// ThumbnailGrid.cpp: the launcher's grid arithmetic.
+#include "pictures/ThumbnailGrid.h"
+
+#include <algorithm>
+
+int GridColumnsFor(int clientWidth) {
+    return std::max(clientWidth / CellSize.width(), 1);
+}
+
+int GridRowsFor(int cellCount, int columns) {
+    return (cellCount + columns - 1) / columns;
+}
+
+QRect CellRect(int index, int columns) {
+    return {QPoint(index % columns * CellSize.width(), index / columns * CellSize.height()),
+            CellSize};
+}
+
+int CellIndexAt(QPoint at, int columns) {
+    return at.y() / CellSize.height() * columns + at.x() / CellSize.width();
+}
+
+QPoint ThumbnailOrigin(const QRect& cell, QSize thumbnail) {
+    return cell.topLeft() + ThumbnailBox.topLeft() +
+           QPoint((ThumbnailBox.width() - thumbnail.width()) / 2,
+                  (ThumbnailBox.height() - thumbnail.height()) / 2);
+}
+
+std::optional<int> ScrollToShowCell(int index, int columns, int clientHeight, int position,
+                                    int gridHeight) {
+    const int top = index / columns * CellSize.height();
+    if (clientHeight + position >= top + CellSize.height()) {
+        return std::nullopt;
+    }
+    // Near the bottom of the grid the last full screen is shown instead.
+    return clientHeight + top > gridHeight ? gridHeight - clientHeight : top;
+}
