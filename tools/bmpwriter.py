@@ -1,4 +1,4 @@
-"""Byte-exact writers for the palette BMPs, headerless DIBs and RGBA PNGs our generators make."""
+"""Byte-exact writers for the palette BMPs and RGBA PNGs our generators make."""
 
 import struct
 import zlib
@@ -45,22 +45,24 @@ def _pack_row(row, bpp):
     raise ValueError("only 4 and 8 bits per pixel are written")
 
 
-def dib_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_METRE):
-    """A device-independent bitmap as a program resource holds it: the information
-    header, the palette and the pixels, without a file header. rows: top row first,
-    each a sequence of palette indices."""
+def _check_indices(width, height, bpp, palette, rows):
+    """The full palette for the depth: readers differ on short ones, so every entry is stored."""
     if len(rows) != height or any(len(r) != width for r in rows):
         raise ValueError("pixel rows do not match the declared size")
     colours = 1 << bpp
     if len(palette) > colours:
         raise ValueError("palette is larger than the bit depth allows")
-    # Readers differ on short palettes, so always store every entry.
-    full = list(palette) + [(0, 0, 0)] * (colours - len(palette))
     for row in rows:
         for index in row:
             if not 0 <= index < len(palette):
                 raise ValueError("pixel uses an index outside the palette")
+    return list(palette) + [(0, 0, 0)] * (colours - len(palette))
 
+
+def bmp_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_METRE):
+    """An uncompressed Windows bitmap file with a 40-byte information header.
+    rows: top row first, each a sequence of palette indices."""
+    full = _check_indices(width, height, bpp, palette, rows)
     stride = _row_bytes(width, bpp)
     image = bytearray()
     for row in reversed(rows):  # BMP stores the bottom row first
@@ -70,15 +72,9 @@ def dib_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_ME
     pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in full)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0,
                        len(image), pixels_per_metre, pixels_per_metre, 0, 0)
-    return info + pal + bytes(image)
-
-
-def bmp_bytes(width, height, bpp, palette, rows):
-    """rows: top row first, each a sequence of palette indices."""
-    dib = dib_bytes(width, height, bpp, palette, rows)
-    offset = 14 + 40 + 4 * (1 << bpp)
-    head = struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, offset)
-    return head + dib
+    offset = 14 + len(info) + len(pal)
+    head = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
+    return head + info + pal + bytes(image)
 
 
 def write_bmp(path, width, height, bpp, palette, rows):
