@@ -1,4 +1,4 @@
-"""Byte-exact writers for the palette BMPs and RGBA PNGs our generators make."""
+"""Byte-exact writers for the BMPs and the palette and RGBA PNGs our generators make."""
 
 import struct
 import zlib
@@ -87,22 +87,36 @@ def _chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
 
+def _png(width, height, depth, colour_type, lines, before_pixels=b""):
+    ihdr = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, 0)
+    # No filter: keeps the output independent of any heuristics.
+    raw = b"".join(b"\0" + line for line in lines)
+    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr) + before_pixels
+            + _chunk(b"IDAT", zlib.compress(raw, 9)) + _chunk(b"IEND", b""))
+
+
 def png_bytes(width, height, rgba_rows):
     """rgba_rows: top row first, each a sequence of (r, g, b, a) tuples."""
-    raw = bytearray()
-    for row in rgba_rows:
-        if len(row) != width:
-            raise ValueError("pixel row does not match the declared width")
-        raw.append(0)  # no filter: keeps the output independent of any heuristics
-        for (r, g, b, a) in row:
-            raw += bytes((r, g, b, a))
-    if len(rgba_rows) != height:
-        raise ValueError("pixel rows do not match the declared height")
-    ihdr = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr)
-            + _chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + _chunk(b"IEND", b""))
+    if len(rgba_rows) != height or any(len(r) != width for r in rgba_rows):
+        raise ValueError("pixel rows do not match the declared size")
+    return _png(width, height, 8, 6, [bytes(c for pixel in row for c in pixel) for row in rgba_rows])
+
+
+def palette_png_bytes(width, height, bpp, palette, rows, clear):
+    """A palette PNG of 4 or 8 bits per pixel whose entry `clear` is see-through, so a reader
+    gets the transparency with the pixels. rows: top row first, each a sequence of indices."""
+    full = _check_indices(width, height, bpp, palette, rows)
+    plte = b"".join(bytes(colour) for colour in full)
+    trns = bytes([255] * clear + [0])
+    return _png(width, height, bpp, 3, [_pack_row(row, bpp) for row in rows],
+                _chunk(b"PLTE", plte) + _chunk(b"tRNS", trns))
 
 
 def write_png(path, width, height, rgba_rows):
     with open(path, "wb") as f:
         f.write(png_bytes(width, height, rgba_rows))
+
+
+def write_palette_png(path, width, height, bpp, palette, rows, clear):
+    with open(path, "wb") as f:
+        f.write(palette_png_bytes(width, height, bpp, palette, rows, clear))
