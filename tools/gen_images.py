@@ -361,8 +361,8 @@ BB...BB
 # --- glyphs -----------------------------------------------------------------
 
 # Letters used in the pixel art below, one per classic 16-colour entry.
-# Magenta has no letter: it is the cursors' clear colour and must not turn up
-# in a glyph, where it would be a hole if someone keyed both the same way.
+# Magenta has no letter: it is the cursors' see-through colour and is kept out
+# of the glyphs, so that one colour means the same in every file.
 ART = {
     "K": 0, "r": 1, "g": 2, "o": 3, "n": 4, "p": 5, "t": 6, ".": GLYPH_BG,
     "d": 8, "R": 9, "G": 10, "Y": 11, "B": 12, "C": 14, "W": 15,

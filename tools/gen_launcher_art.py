@@ -294,7 +294,7 @@ def median_cut(colours, count):
 
 
 def to_palette(pixels):
-    """Index 0 is the key colour; the plate's colours share the other 255 entries."""
+    """Index 0 is the see-through one; the plate's colours share the other 255 entries."""
     used = sorted({p for row in pixels for p in row if p != KEY})
     palette = [KEY] + (used if len(used) <= 255 else median_cut(
         [p for row in pixels for p in row if p != KEY], 255))
