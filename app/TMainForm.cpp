@@ -57,7 +57,7 @@ void TMainForm::SetUpLook() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     UseFormFont(this);
-    setWindowIcon(GlyphIcon(QStringLiteral(":/icon.bmp")));
+    setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
     FinalImage->SetPicture(QImage(QStringLiteral(":/default.bmp")));
 
     QPalette green = palette();
@@ -78,16 +78,16 @@ void TMainForm::SetUpLook() {
     const struct {
         QAbstractButton* Button;
         const char* Glyph;
-    } glyphs[] = {{ResetBtn, ":/reset.bmp"},     {NewBtn, ":/new.bmp"},
-                  {BasicBtn, ":/basic.bmp"},     {MiddleBtn, ":/middle.bmp"},
-                  {AdvanceBtn, ":/advance.bmp"}, {UserBtn, ":/user.bmp"},
-                  {MusicBtn, ":/music.bmp"},     {NumberBtn, ":/number.bmp"},
-                  {ScopeBtn, ":/scope.bmp"},     {PauseBtn, ":/pause.bmp"}};
+    } glyphs[] = {{ResetBtn, ":/reset.png"},     {NewBtn, ":/new.png"},
+                  {BasicBtn, ":/basic.png"},     {MiddleBtn, ":/middle.png"},
+                  {AdvanceBtn, ":/advance.png"}, {UserBtn, ":/user.png"},
+                  {MusicBtn, ":/music.png"},     {NumberBtn, ":/number.png"},
+                  {ScopeBtn, ":/scope.png"},     {PauseBtn, ":/pause.png"}};
     for (const auto& g : glyphs) {
         g.Button->setIcon(GlyphIcon(QString::fromLatin1(g.Glyph)));
     }
     // The sound glyph holds the normal and the disabled look side by side.
-    const QImage sound = LoadGlyph(QStringLiteral(":/sound.bmp"));
+    const QImage sound(QStringLiteral(":/sound.png"));
     SoundBtn->setIcon(PixelArtIcon(sound.copy(16, 0, 16, 16), QIcon::Disabled,
                                    PixelArtIcon(sound.copy(0, 0, 16, 16))));
 

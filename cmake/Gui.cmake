@@ -8,12 +8,13 @@ set_target_properties(platform PROPERTIES AUTOMOC ON)
 pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
 
-# Built-in pictures, glyphs, icon and cursors, drawn by our own generator.
+# Built-in pictures, glyphs, icon and cursors, drawn by our own generator; the glyphs and
+# cursors carry their own transparency.
 set(ASSET_DIR ${CMAKE_CURRENT_BINARY_DIR}/assets)
 set(IMAGE_ASSETS
-  default.bmp reset.bmp new.bmp basic.bmp middle.bmp advance.bmp user.bmp number.bmp
-  music.bmp sound.bmp scope.bmp pause.bmp icon.bmp aboutlogo.bmp
-  cursor_up.bmp cursor_down.bmp cursor_left.bmp cursor_right.bmp
+  default.bmp aboutlogo.bmp reset.png new.png basic.png middle.png advance.png user.png
+  number.png music.png sound.png scope.png pause.png icon.png
+  cursor_up.png cursor_down.png cursor_left.png cursor_right.png
 )
 list(TRANSFORM IMAGE_ASSETS PREPEND ${ASSET_DIR}/ OUTPUT_VARIABLE IMAGE_ASSET_PATHS)
 # The desktop's icons, drawn at each size rather than scaled from one.

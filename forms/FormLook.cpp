@@ -1,7 +1,6 @@
 // FormLook.cpp: fonts, centring and glyphs shared by the game's windows.
 #include "forms/FormLook.h"
 
-#include <QBitmap>
 #include <QDialog>
 #include <QFont>
 #include <QGuiApplication>
@@ -70,26 +69,8 @@ void CentreOnScreen(QWidget* window) {
     new TFrameCentrer(window);
 }
 
-QImage LoadGlyph(const QString& resource) {
-    QImage glyph(resource);
-    if (glyph.isNull()) {
-        return glyph;
-    }
-    glyph = glyph.convertToFormat(QImage::Format_ARGB32);
-    const QRgb transparent = glyph.pixel(0, glyph.height() - 1);
-    for (int y = 0; y < glyph.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(glyph.scanLine(y));
-        for (int x = 0; x < glyph.width(); ++x) {
-            if (line[x] == transparent) {
-                line[x] = qRgba(0, 0, 0, 0);
-            }
-        }
-    }
-    return glyph;
-}
-
 QIcon GlyphIcon(const QString& resource) {
-    return PixelArtIcon(LoadGlyph(resource));
+    return PixelArtIcon(QImage(resource));
 }
 
 QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode, QIcon icon) {

@@ -18,8 +18,7 @@ void UseFormFont(QWidget* form);
 // Centres the window's whole frame on the screen, window manager's decorations included.
 void CentreOnScreen(QWidget* window);
 
-// A built-in glyph; its bottom-left pixel's colour is the transparent one, as for speed buttons.
-QImage LoadGlyph(const QString& resource);
+// An icon of a built-in glyph, whose file carries its transparency.
 QIcon GlyphIcon(const QString& resource);
 // An icon of a pixel-art image, with sharp copies for screens of two and three times the density.
 QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode = QIcon::Normal, QIcon icon = {});

@@ -6,7 +6,6 @@
 #include <QImageReader>
 
 #include "files/RegularFile.h"
-#include "pictures/core/Dib.h"
 #include "pictures/core/PixelData.h"
 
 namespace {
@@ -51,7 +50,7 @@ QImage LoadWindowsBitmap(const QString& path) {
 }
 
 QString SampleResourcePath(int32_t id) {
-    return QStringLiteral(":/samples/%1.dib").arg(id);
+    return QStringLiteral(":/samples/%1.bmp").arg(id);
 }
 
 QImage LoadSampleBitmap(int32_t id) {
@@ -59,7 +58,5 @@ QImage LoadSampleBitmap(int32_t id) {
     if (!resource.open(QIODevice::ReadOnly)) {
         throw EPictureError(QStringLiteral("Bitmap resource %1 not found").arg(id).toStdString());
     }
-    const QByteArray dib = resource.readAll();
-    return DecodeBitmap(QByteArray::fromStdString(
-        BitmapFileOfDib(std::string_view(dib.constData(), static_cast<size_t>(dib.size())))));
+    return DecodeBitmap(resource.readAll());
 }

@@ -26,9 +26,9 @@ QImage LoadWindowsBitmap(const QString& path);
 constexpr int32_t FirstSampleId = 300;
 constexpr int32_t SampleCount = 5;
 
-// The resource's path; it holds the bitmap without a file header.
+// The resource's path; it holds a bitmap file.
 QString SampleResourcePath(int32_t id);
 
-// Throws EPictureError when there is no bitmap resource of that identifier, and EDibError or
-// EPictureError when its bytes are not a bitmap.
+// Throws EPictureError when there is no bitmap resource of that identifier or its bytes are not
+// a bitmap.
 QImage LoadSampleBitmap(int32_t id);

@@ -131,8 +131,8 @@ bool TPlayAndEditDlg::HasPictures() const {
 void TPlayAndEditDlg::SetUpLook() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     UseFormFont(this);
-    PlayBtn->setIcon(GlyphIcon(QStringLiteral(":/launcher/play.bmp")));
-    ExitBtn->setIcon(GlyphIcon(QStringLiteral(":/launcher/exit.bmp")));
+    PlayBtn->setIcon(GlyphIcon(QStringLiteral(":/launcher/play.png")));
+    ExitBtn->setIcon(GlyphIcon(QStringLiteral(":/launcher/exit.png")));
     // The scroll box's colour shows through its client area and the grid around the thumbnails.
     ScrollBox1->viewport()->setAutoFillBackground(true);
     ScrollBox1->viewport()->setBackgroundRole(QPalette::Window);

@@ -1,4 +1,4 @@
-"""Byte-exact writers for the palette BMPs, headerless DIBs and RGBA PNGs our generators make."""
+"""Byte-exact writers for the BMPs and the palette and RGBA PNGs our generators make."""
 
 import struct
 import zlib
@@ -45,22 +45,24 @@ def _pack_row(row, bpp):
     raise ValueError("only 4 and 8 bits per pixel are written")
 
 
-def dib_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_METRE):
-    """A device-independent bitmap as a program resource holds it: the information
-    header, the palette and the pixels, without a file header. rows: top row first,
-    each a sequence of palette indices."""
+def _check_indices(width, height, bpp, palette, rows):
+    """The full palette for the depth: readers differ on short ones, so every entry is stored."""
     if len(rows) != height or any(len(r) != width for r in rows):
         raise ValueError("pixel rows do not match the declared size")
     colours = 1 << bpp
     if len(palette) > colours:
         raise ValueError("palette is larger than the bit depth allows")
-    # Readers differ on short palettes, so always store every entry.
-    full = list(palette) + [(0, 0, 0)] * (colours - len(palette))
     for row in rows:
         for index in row:
             if not 0 <= index < len(palette):
                 raise ValueError("pixel uses an index outside the palette")
+    return list(palette) + [(0, 0, 0)] * (colours - len(palette))
 
+
+def bmp_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_METRE):
+    """An uncompressed Windows bitmap file with a 40-byte information header.
+    rows: top row first, each a sequence of palette indices."""
+    full = _check_indices(width, height, bpp, palette, rows)
     stride = _row_bytes(width, bpp)
     image = bytearray()
     for row in reversed(rows):  # BMP stores the bottom row first
@@ -70,15 +72,9 @@ def dib_bytes(width, height, bpp, palette, rows, pixels_per_metre=_PIXELS_PER_ME
     pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in full)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0,
                        len(image), pixels_per_metre, pixels_per_metre, 0, 0)
-    return info + pal + bytes(image)
-
-
-def bmp_bytes(width, height, bpp, palette, rows):
-    """rows: top row first, each a sequence of palette indices."""
-    dib = dib_bytes(width, height, bpp, palette, rows)
-    offset = 14 + 40 + 4 * (1 << bpp)
-    head = struct.pack("<2sIHHI", b"BM", 14 + len(dib), 0, 0, offset)
-    return head + dib
+    offset = 14 + len(info) + len(pal)
+    head = struct.pack("<2sIHHI", b"BM", offset + len(image), 0, 0, offset)
+    return head + info + pal + bytes(image)
 
 
 def write_bmp(path, width, height, bpp, palette, rows):
@@ -91,22 +87,36 @@ def _chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
 
+def _png(width, height, depth, colour_type, lines, before_pixels=b""):
+    ihdr = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, 0)
+    # No filter: keeps the output independent of any heuristics.
+    raw = b"".join(b"\0" + line for line in lines)
+    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr) + before_pixels
+            + _chunk(b"IDAT", zlib.compress(raw, 9)) + _chunk(b"IEND", b""))
+
+
 def png_bytes(width, height, rgba_rows):
     """rgba_rows: top row first, each a sequence of (r, g, b, a) tuples."""
-    raw = bytearray()
-    for row in rgba_rows:
-        if len(row) != width:
-            raise ValueError("pixel row does not match the declared width")
-        raw.append(0)  # no filter: keeps the output independent of any heuristics
-        for (r, g, b, a) in row:
-            raw += bytes((r, g, b, a))
-    if len(rgba_rows) != height:
-        raise ValueError("pixel rows do not match the declared height")
-    ihdr = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", ihdr)
-            + _chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + _chunk(b"IEND", b""))
+    if len(rgba_rows) != height or any(len(r) != width for r in rgba_rows):
+        raise ValueError("pixel rows do not match the declared size")
+    return _png(width, height, 8, 6, [bytes(c for pixel in row for c in pixel) for row in rgba_rows])
+
+
+def palette_png_bytes(width, height, bpp, palette, rows, clear):
+    """A palette PNG of 4 or 8 bits per pixel whose entry `clear` is see-through, so a reader
+    gets the transparency with the pixels. rows: top row first, each a sequence of indices."""
+    full = _check_indices(width, height, bpp, palette, rows)
+    plte = b"".join(bytes(colour) for colour in full)
+    trns = bytes([255] * clear + [0])
+    return _png(width, height, bpp, 3, [_pack_row(row, bpp) for row in rows],
+                _chunk(b"PLTE", plte) + _chunk(b"tRNS", trns))
 
 
 def write_png(path, width, height, rgba_rows):
     with open(path, "wb") as f:
         f.write(png_bytes(width, height, rgba_rows))
+
+
+def write_palette_png(path, width, height, bpp, palette, rows, clear):
+    with open(path, "wb") as f:
+        f.write(palette_png_bytes(width, height, bpp, palette, rows, clear))

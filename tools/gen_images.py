@@ -5,13 +5,13 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from bmpwriter import VGA16, write_bmp, write_png  # noqa: E402
+from bmpwriter import VGA16, write_bmp, write_palette_png, write_png  # noqa: E402
 
-# Glyphs sit on a light-grey button, so their background is that grey. No glyph
-# uses this index for anything else, which lets the program key it out if it
-# ever wants the glyphs on another colour.
+# The glyphs are drawn on the light grey of a button, an index no glyph uses for
+# anything else; their files mark it see-through.
 GLYPH_BG = 7
-# Cursors are keyed on magenta: the only other colours in them are black and white.
+# The cursors' see-through index, magenta; the only other colours in them are the
+# black outline and the white fill, the two colours a monochrome cursor has.
 CURSOR_CLEAR = 13
 
 
@@ -361,8 +361,8 @@ BB...BB
 # --- glyphs -----------------------------------------------------------------
 
 # Letters used in the pixel art below, one per classic 16-colour entry.
-# Magenta has no letter: it is the cursors' clear colour and must not turn up
-# in a glyph, where it would be a hole if someone keyed both the same way.
+# Magenta has no letter: it is the cursors' see-through colour and is kept out
+# of the glyphs, so that one colour means the same in every file.
 ART = {
     "K": 0, "r": 1, "g": 2, "o": 3, "n": 4, "p": 5, "t": 6, ".": GLYPH_BG,
     "d": 8, "R": 9, "G": 10, "Y": 11, "B": 12, "C": 14, "W": 15,
@@ -644,10 +644,10 @@ HAND_TIP = (5, 0)
 
 # Where the program puts each cursor's hot spot; the fingertip has to land there.
 CURSOR_HOTSPOTS = {
-    "cursor_up.bmp": (16, 9),
-    "cursor_down.bmp": (13, 24),
-    "cursor_left.bmp": (7, 15),
-    "cursor_right.bmp": (22, 15),
+    "cursor_up.png": (16, 9),
+    "cursor_down.png": (13, 24),
+    "cursor_left.png": (7, 15),
+    "cursor_right.png": (22, 15),
 }
 
 
@@ -666,7 +666,7 @@ def _grid_turn(grid, tip, how):
 
 
 def cursor(name):
-    grid, tip = _grid_turn(parse_art(HAND), HAND_TIP, name[len("cursor_"):-len(".bmp")])
+    grid, tip = _grid_turn(parse_art(HAND), HAND_TIP, name[len("cursor_"):-len(".png")])
     hx, hy = CURSOR_HOTSPOTS[name]
     ox, oy = hx - tip[0], hy - tip[1]
     if ox < 0 or oy < 0 or ox + len(grid[0]) > 32 or oy + len(grid) > 32:
@@ -773,27 +773,30 @@ def main(argv):
     pic, pal = draw_default_picture()
     write_bmp(os.path.join(out, "default.bmp"), pic.width, pic.height, 8, pal, pic.rows())
 
+    logo = about_logo()
+    write_bmp(os.path.join(out, "aboutlogo.bmp"), logo.width, logo.height, 4, VGA16, logo.rows())
+
     glyphs = {
-        "reset.bmp": art_canvas(16, 16, RESET),
-        "new.bmp": art_canvas(16, 16, NEW_PICTURE),
-        "basic.bmp": level_glyph(3, ART["G"], ART["g"]),
-        "middle.bmp": level_glyph(5, ART["B"], ART["n"]),
-        "advance.bmp": level_glyph(7, ART["R"], ART["r"]),
-        "user.bmp": art_canvas(21, 21, USER_SIZE),
-        "number.bmp": art_canvas(21, 21, NUMBER),
-        "music.bmp": art_canvas(21, 18, MUSIC),
-        "sound.bmp": sound_glyph(),
-        "scope.bmp": art_canvas(21, 22, TROPHY),
-        "pause.bmp": pause_glyph(),
-        "icon.bmp": icon_glyph(),
-        "aboutlogo.bmp": about_logo(),
+        "reset.png": art_canvas(16, 16, RESET),
+        "new.png": art_canvas(16, 16, NEW_PICTURE),
+        "basic.png": level_glyph(3, ART["G"], ART["g"]),
+        "middle.png": level_glyph(5, ART["B"], ART["n"]),
+        "advance.png": level_glyph(7, ART["R"], ART["r"]),
+        "user.png": art_canvas(21, 21, USER_SIZE),
+        "number.png": art_canvas(21, 21, NUMBER),
+        "music.png": art_canvas(21, 18, MUSIC),
+        "sound.png": sound_glyph(),
+        "scope.png": art_canvas(21, 22, TROPHY),
+        "pause.png": pause_glyph(),
+        "icon.png": icon_glyph(),
     }
     for name, c in glyphs.items():
-        write_bmp(os.path.join(out, name), c.width, c.height, 4, VGA16, c.rows())
+        write_palette_png(os.path.join(out, name), c.width, c.height, 4, VGA16, c.rows(), GLYPH_BG)
 
     for name in CURSOR_HOTSPOTS:
         c = cursor(name)
-        write_bmp(os.path.join(out, name), c.width, c.height, 4, VGA16, c.rows())
+        write_palette_png(os.path.join(out, name), c.width, c.height, 4, VGA16, c.rows(),
+                          CURSOR_CLEAR)
 
     for size in sorted(ICON_LAYOUT):
         write_png(os.path.join(out, "icon_%d.png" % size), size, size, icon_png(size))

@@ -5,12 +5,12 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from bmpwriter import write_bmp  # noqa: E402
+from bmpwriter import write_palette_png  # noqa: E402
 
 WIDTH, HEIGHT = 80, 37
 
-# The plate's rounded corners are keyed out: a speed button takes the colour of a picture's
-# bottom-left pixel as its transparent one, so that colour appears nowhere else.
+# Outside the plate's rounded corners: palette entry 0, which the file marks see-through and
+# nothing else uses.
 KEY = (255, 0, 255)
 CORNER_RADIUS = 4.0
 
@@ -294,7 +294,7 @@ def median_cut(colours, count):
 
 
 def to_palette(pixels):
-    """Index 0 is the key colour; the plate's colours share the other 255 entries."""
+    """Index 0 is the see-through one; the plate's colours share the other 255 entries."""
     used = sorted({p for row in pixels for p in row if p != KEY})
     palette = [KEY] + (used if len(used) <= 255 else median_cut(
         [p for row in pixels for p in row if p != KEY], 255))
@@ -308,7 +308,7 @@ def to_palette(pixels):
 
 def write_button(path, cover):
     palette, rows = to_palette(render(cover))
-    write_bmp(path, WIDTH, HEIGHT, 8, palette, rows)
+    write_palette_png(path, WIDTH, HEIGHT, 8, palette, rows, 0)
 
 
 def main(argv):
@@ -318,12 +318,12 @@ def main(argv):
     out = argv[1]
     os.makedirs(out, exist_ok=True)
     # PLAY: letters 14, 12, 17 and 17 wide with 2-pixel gaps, centred.
-    write_button(os.path.join(out, "play.bmp"),
+    write_button(os.path.join(out, "play.png"),
                  shape_coverage([letter_p(7), letter_l(23), letter_a(37), letter_y(56)]))
     # 離開: two 28-pixel characters 6 apart, centred, a pixel high for the shadow below.
     cover = bitmap_coverage(LI, 9, 4)
     cover.update(bitmap_coverage(KAI, 43, 4))
-    write_button(os.path.join(out, "exit.bmp"), cover)
+    write_button(os.path.join(out, "exit.png"), cover)
     return 0
 
 

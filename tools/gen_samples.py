@@ -1,7 +1,7 @@
 """Draws the five sample pictures the player can choose from: python3 tools/gen_samples.py OUTDIR.
 
-Each is written as 300.dib ... 304.dib: a 300 x 301, 8-bit bitmap with a full palette and
-no file header, which is how the program keeps them as resources.
+Each is written as 300.bmp ... 304.bmp: a 300 x 301, 8-bit Windows bitmap with a full palette,
+which the program keeps as a resource and reads as it is.
 """
 
 import math
@@ -9,7 +9,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from bmpwriter import dib_bytes  # noqa: E402
+from bmpwriter import bmp_bytes  # noqa: E402
 from gen_images import (  # noqa: E402
     Canvas, circle_mask, ellipse_mask, line_mask, picture_palette, polygon_mask, rect_mask,
     snap, wavy_edge)
@@ -109,8 +109,8 @@ class Picture:
     def put(self, x, y, name):
         self.canvas.put(x, y, self.ix[name])
 
-    def dib(self):
-        return dib_bytes(W, H, 8, picture_palette(self.colours), self.canvas.rows(),
+    def bmp(self):
+        return bmp_bytes(W, H, 8, picture_palette(self.colours), self.canvas.rows(),
                          PIXELS_PER_METRE)
 
 
@@ -290,7 +290,7 @@ def draw_reef():
     fish(p, 238, 136, 56, 44, -1, "tang", "tang_fin")
     p.paint(tilted_ellipse_mask(246, 138, 9, 5, 20), "tang_fin")
 
-    return p.dib()
+    return p.bmp()
 
 
 # --- 301: outer space ----------------------------------------------------------
@@ -473,7 +473,7 @@ def draw_space():
     p.paint(circle_mask(wx, wy, 5), "porthole")
     p.paint(placed_mask([(-1, 22), (1, 22), (1, 30), (-1, 30)], kx, ky, turn), "rim")
 
-    return p.dib()
+    return p.bmp()
 
 
 # --- 302: a composition of shapes ----------------------------------------------
@@ -549,7 +549,7 @@ def draw_shapes():
     p.paint(polygon_mask([(136, 204), (150, 180), (164, 204)]), "navy")
     p.paint(placed_mask([(-30, -4), (30, -4), (30, 4), (-30, 4)], 112, 70, -30), "green")
 
-    return p.dib()
+    return p.bmp()
 
 
 # --- 303: a still life by the window -----------------------------------------------
@@ -722,7 +722,7 @@ def draw_room():
         strand = bezier((yx - 12, yy - 6 + k * 6), (yx, yy - 12 + k * 8), (yx + 12, yy - 4 + k * 6))
         p.paint(stroke_mask(strand, 1.5) & ball, "yarn_line")
 
-    return p.dib()
+    return p.bmp()
 
 
 # --- 304: a macaw in the rainforest -----------------------------------------------
@@ -848,7 +848,7 @@ def draw_forest():
     p.paint(upper - inner, "beak_dark")
     p.paint(polygon_mask([(200, 80), (212, 86), (206, 94), (198, 90)]), "ink")
 
-    return p.dib()
+    return p.bmp()
 
 
 # --- main --------------------------------------------------------------------
@@ -869,7 +869,7 @@ def main(argv):
     out = argv[1]
     os.makedirs(out, exist_ok=True)
     for ident, draw in SAMPLES.items():
-        with open(os.path.join(out, "%d.dib" % ident), "wb") as f:
+        with open(os.path.join(out, "%d.bmp" % ident), "wb") as f:
             f.write(draw())
     return 0
 

@@ -504,7 +504,7 @@ class TLauncherTest : public QObject {
             QVERIFY(!button->icon().isNull());
             const QImage art = button->icon().pixmap(QSize(80, 37)).toImage();
             QCOMPARE(art.size(), QSize(80, 37));
-            // The plate's corners are keyed out; its middle is solid.
+            // Outside the plate's corners it is see-through; its middle is solid.
             QCOMPARE(qAlpha(art.pixel(0, 36)), 0);
             QCOMPARE(qAlpha(art.pixel(40, 18)), 255);
         }

@@ -143,6 +143,10 @@ class TMainFormTest : public QObject {
         QVERIFY(!form.HotKey1->menuAction()->isVisible());
         QVERIFY(form.actions().contains(form.CmUp));
         QCOMPARE(form.ScopeBtn->icon().availableSizes().value(0), QSize(21, 22));
+        // 16-colour glyphs whose files say what is see-through: the trophy's corner shows the
+        // button.
+        QCOMPARE(QImage(QStringLiteral(":/scope.png")).colorCount(), 16);
+        QCOMPARE(qAlpha(form.ScopeBtn->icon().pixmap(QSize(21, 22)).toImage().pixel(0, 21)), 0);
         // Where the player finds each part, in client pixels whatever holds it, and that nothing
         // covers it there: the board takes the clicks at the places the moves are worked out
         // for, the clock shows its whole text.
