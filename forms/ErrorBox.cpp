@@ -3,9 +3,38 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+
+#include "forms/FormLook.h"
+
+namespace {
+
+// Centred as every window is, frame included once the window manager has framed it. A message
+// box takes its size from its text only as it is shown, and may change it again after, so the
+// frame goes back to the middle at every change.
+class TErrorBox : public QMessageBox {
+  public:
+    explicit TErrorBox(const QString& text)
+        : QMessageBox(QMessageBox::Critical, QCoreApplication::applicationName(), text) {
+        CentreOnScreen(this);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QMessageBox::resizeEvent(event);
+        if (isVisible()) {
+            move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
+                                     screen()->availableGeometry())
+                     .topLeft());
+        }
+    }
+};
+
+}  // namespace
 
 void ShowErrorBox(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text);
+    TErrorBox box(text);
     box.addButton(QCoreApplication::translate("ErrorBox", "確定"), QMessageBox::AcceptRole);
     box.exec();
 }

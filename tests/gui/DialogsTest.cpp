@@ -6,6 +6,7 @@
 
 #include "GuiTestKit.h"
 #include "about/TAboutBox.h"
+#include "forms/ErrorBox.h"
 #include "pictures/TSelSampDlg.h"
 #include "settings/TInputNameDlg.h"
 #include "settings/TRecordDlg.h"
@@ -45,6 +46,22 @@ class TDialogsTest : public QObject {
         // The close box closes every dialog.
         dialog->close();
         QVERIFY(!dialog->isVisible());
+    }
+
+    // Its size comes with its text, a long one wrapped over lines.
+    void ErrorBoxIsCentred() {
+        for (const QString& text : {QStringLiteral("Bitmap image is not valid"),
+                                    QStringLiteral("No sound output ").repeated(20)}) {
+            TModalWatcher watcher;
+            QPoint offset;
+            watcher.Answer = [&offset](QWidget* box) {
+                offset = box->geometry().center() - box->screen()->availableGeometry().center();
+                static_cast<QDialog*>(box)->accept();
+            };
+            ShowErrorBox(text);
+            QVERIFY2(offset.manhattanLength() <= 1,
+                     qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+        }
     }
 
     void RecordBoxTitlesInterruptTheFrameLine() {
