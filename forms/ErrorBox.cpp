@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "forms/FormLook.h"
 
@@ -12,7 +13,8 @@ namespace {
 
 // Centred as every window is, frame included once the window manager has framed it. A message
 // box takes its size from its text only as it is shown, and may change it again after, so the
-// frame goes back to the middle at every change.
+// frame goes back to the middle at every change. The first box of a session may be framed only
+// after it has reached the screen, which it shows by becoming active.
 class TErrorBox : public QMessageBox {
   public:
     explicit TErrorBox(const QString& text)
@@ -21,13 +23,17 @@ class TErrorBox : public QMessageBox {
     }
 
   protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QMessageBox::resizeEvent(event);
-        if (isVisible()) {
-            move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
-                                     screen()->availableGeometry())
-                     .topLeft());
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if ((event->type() == QEvent::Resize && isVisible()) ||
+            event->type() == QEvent::WindowActivate) {
+            QWindow* handle = windowHandle();
+            handle->setFramePosition(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                         handle->frameGeometry().size(),
+                                                         screen()->availableGeometry())
+                                         .topLeft());
         }
+        return handled;
     }
 };
 
