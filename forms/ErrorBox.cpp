@@ -27,11 +27,10 @@ class TErrorBox : public QMessageBox {
         const bool handled = QMessageBox::event(event);
         if ((event->type() == QEvent::Resize && isVisible()) ||
             event->type() == QEvent::WindowActivate) {
-            QWindow* handle = windowHandle();
-            handle->setFramePosition(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                         handle->frameGeometry().size(),
-                                                         screen()->availableGeometry())
-                                         .topLeft());
+            const QMargins frame = windowHandle()->frameMargins();
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
+                                            screen()->availableGeometry())
+                            .marginsRemoved(frame));
         }
         return handled;
     }
