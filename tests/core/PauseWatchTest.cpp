@@ -35,7 +35,6 @@ const TCase Cases[] = {
     {"X11NoMinimize", true, "PMUWU", "SS--R"},
     {"WaylandNoMinimize", false, "PMNUWUU", "SS---R-"},
     {"X11UsedAfterLeavingAndComingBack", true, "PMDAU", "SS--R"},
-    {"UseWithoutAPauseChangesNothing", true, "WU", "--"},
 };
 
 char Letter(TPauseStep step) {
