@@ -36,7 +36,9 @@ void TMainForm::AppRestore(QObject*) {
 }
 
 void TMainForm::PauseBtnClick(QObject*) {
-    FollowPause(PauseWatch.Paused());
+    FollowPause(PauseWatch.Paused(Ticks.Now()));
+    // Where the desktop leaves the window on screen, using it ends the pause.
+    qApp->installEventFilter(this);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible()) {
             window->showMinimized();
@@ -55,10 +57,27 @@ void TMainForm::changeEvent(QEvent* event) {
     }
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    // Every key is offered first as a shortcut override, also one that then moves a tile as a
+    // shortcut and never arrives as a key press.
+    if (type == QEvent::MouseButtonPress || type == QEvent::ShortcutOverride) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this &&
+            PauseWatch.Used(Ticks.Now()) == TPauseStep::Resume) {
+            // The desktop never minimized the window, whatever the toolkit still believes.
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            FollowPause(TPauseStep::Resume);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::FollowPause(TPauseStep step) {
     if (step == TPauseStep::Stop) {
         Guarded([this] { AppMinimize(this); });
     } else if (step == TPauseStep::Resume) {
+        qApp->removeEventFilter(this);
         Guarded([this] { AppRestore(this); });
     }
 }

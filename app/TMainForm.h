@@ -105,6 +105,7 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 
   protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

@@ -1,16 +1,24 @@
 // PauseWatch.cpp: the pause as the desktop's reports show it.
 #include "app/core/PauseWatch.h"
 
-TPauseStep TPauseWatch::Paused() {
-    if (!MinimizeReported) {
-        Phase = TPhase::Leaving;
-    }
+namespace {
+// How long a desktop that minimizes takes to hide the window, and then some.
+constexpr uint32_t MinimizeWaitMs = 1000;
+}  // namespace
+
+TPauseStep TPauseWatch::Paused(uint32_t now) {
+    Phase = TPhase::Leaving;
+    PausedAt = now;
     return TPauseStep::Stop;
 }
 
 TPauseStep TPauseWatch::StateChanged(bool minimized) {
     if (minimized) {
         return TPauseStep::Stop;
+    }
+    if (MinimizeReported) {
+        Phase = TPhase::Playing;
+        return TPauseStep::Resume;
     }
     // While our own pause holds, "not minimized" is only the toolkit's answer to a request the
     // compositor does not report on.
@@ -26,7 +34,18 @@ TPauseStep TPauseWatch::ActiveChanged(bool active) {
         }
         return TPauseStep::None;
     }
-    if (Phase != TPhase::Away) {
+    if (Phase != TPhase::Away || MinimizeReported) {
+        return TPauseStep::None;
+    }
+    Phase = TPhase::Playing;
+    return TPauseStep::Resume;
+}
+
+TPauseStep TPauseWatch::Used(uint32_t now) {
+    // Within the first second the click may still be the one that paused, on a window the
+    // desktop is about to hide.
+    const bool leftOnScreen = Phase == TPhase::Leaving && now - PausedAt >= MinimizeWaitMs;
+    if (Phase != TPhase::Away && !leftOnScreen) {
         return TPauseStep::None;
     }
     Phase = TPhase::Playing;

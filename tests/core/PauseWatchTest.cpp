@@ -1,7 +1,8 @@
 // PauseWatchTest.cpp: the clock's stops and resumes for the sequences of reports that X11 and
-// Wayland desktops give around a pause or a minimize.
+// Wayland desktops give around a pause or a minimize, and those that minimize nothing.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "app/core/PauseWatch.h"
@@ -11,7 +12,8 @@ namespace {
 struct TCase {
     const char* Name;
     bool MinimizeReported;
-    // P the pause button, M minimized, N not minimized, D deactivated, A activated.
+    // P the pause button, M minimized, N not minimized, D deactivated, A activated, U a click or
+    // key in the window, W a second passing.
     const char* Reports;
     // For each report: S stop the clock, R resume it, - nothing.
     const char* Steps;
@@ -29,6 +31,10 @@ const TCase Cases[] = {
     {"WaylandFocusAfterTheRestoreChangesNothing", false, "PMNDADA", "SS--R--"},
     {"WaylandSecondPause", false, "PMNDAPMNDA", "SS--RSS--R"},
     {"WaylandStatesOutsideAPauseAsBefore", false, "MN", "SR"},
+    // The window stays on screen and active: the pause holds until it is used after a second.
+    {"X11NoMinimize", true, "PMUWU", "SS--R"},
+    {"WaylandNoMinimize", false, "PMNUWUU", "SS---R-"},
+    {"X11UsedAfterLeavingAndComingBack", true, "PMDAU", "SS--R"},
 };
 
 char Letter(TPauseStep step) {
@@ -49,10 +55,19 @@ TEST_P(PauseWatch, ClockFollowsThePause) {
     const TCase& c = GetParam();
     TPauseWatch watch(c.MinimizeReported);
     std::string steps;
+    // Near the end of the tick counter, which wraps within the second.
+    uint32_t now = 0xFFFFFF00u;
     for (const char* report = c.Reports; *report != '\0'; ++report) {
         switch (*report) {
             case 'P':
-                steps += Letter(watch.Paused());
+                steps += Letter(watch.Paused(now));
+                break;
+            case 'U':
+                steps += Letter(watch.Used(now));
+                break;
+            case 'W':
+                now += 1000;
+                steps += '-';
                 break;
             case 'M':
             case 'N':

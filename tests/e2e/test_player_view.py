@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""test_player_view.py: what the player sees of the real game: the switches after a settings error, and under a real window manager whole frames centred and Escape only where there is something to cancel."""
+"""test_player_view.py: what the player sees of the real game: the switches after a settings error, and under a real window manager whole frames centred, the error box's too, and Escape only where there is something to cancel."""
 
 import os
 import re
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
@@ -197,8 +198,22 @@ class PlayerViewTest(unittest.TestCase):
             self.diagnose("releasing space on its OK button did not close %r" % dialog.title)
 
     def test_frames_are_centred_and_escape_cancels_only_where_it_can(self):
+        # A picture whose pixels index past its two colours is refused at start, in a box.
+        picture = os.path.join(self.config_home.name, "two-colours.bmp")
+        with open(picture, "wb") as f:
+            f.write(b"BM" + struct.pack("<IHHIIiiHHIIiiII", 62 + 256 * 64, 0, 0, 62, 40, 256,
+                                        64, 1, 8, 0, 0, 0, 0, 2, 0)
+                    + bytes(8) + bytes(range(256)) * 64)
+        path = settings_path(self.config_home.name)
+        os.makedirs(os.path.dirname(path))
+        with open(path, "w", encoding="utf-8") as f:
+            f.write('REGEDIT4\n\n[%s]\n"Bitmap file name"="%s"\n' % (SECTION, picture))
         start_openbox(self, self.session)
         self.launch()
+        box = self.find(BOX_TITLE)
+        self.wait_centred(box)
+        self.session.screenshot().save_png(os.path.join(ARTIFACTS, "e2e-error-box.png"))
+        self.session.key(box.wid, "Return")
         window = self.find("Zellipo")
         self.wait_centred(window)
         client = (window.x, window.y + window.height - CLIENT_HEIGHT)
@@ -225,6 +240,7 @@ class PlayerViewTest(unittest.TestCase):
         self.session.key(size.wid, "Escape")
         if not self.session.wait_until_hidden(self.game, size.wid):
             self.diagnose("Escape did not close the custom size dialog")
+        self.assertIn('"Bitmap file name"=""', self.saved_settings())
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 
 #include "GuiTestKit.h"
 #include "about/TAboutBox.h"
+#include "forms/ErrorBox.h"
 #include "pictures/TSelSampDlg.h"
 #include "settings/TInputNameDlg.h"
 #include "settings/TRecordDlg.h"
@@ -45,6 +46,19 @@ class TDialogsTest : public QObject {
         // The close box closes every dialog.
         dialog->close();
         QVERIFY(!dialog->isVisible());
+    }
+
+    // A long text, wrapped over lines, changes the box's size after it is shown.
+    void ErrorBoxIsCentred() {
+        TModalWatcher watcher;
+        QPoint offset;
+        watcher.Answer = [&offset](QWidget* box) {
+            offset = box->geometry().center() - box->screen()->availableGeometry().center();
+            static_cast<QDialog*>(box)->accept();
+        };
+        ShowErrorBox(QStringLiteral("No sound output ").repeated(20));
+        QVERIFY2(offset.manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void RecordBoxTitlesInterruptTheFrameLine() {

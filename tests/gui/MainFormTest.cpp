@@ -366,6 +366,19 @@ class TMainFormTest : public QObject {
         QVERIFY(cut.open(QIODevice::WriteOnly));
         cut.write(bytes.left(bytes.size() - 10));
         cut.close();
+        // Headers alone, of a picture whose file is larger than the reader takes (sparse), and of
+        // one in runs of 8 bits whose image would be as large.
+        for (const auto& [name, side, bits] :
+             {std::tuple("large.bmp", 7000, 24), {"runs.bmp", 16000, 8}}) {
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QDataStream header(&file);
+            header.setByteOrder(QDataStream::LittleEndian);
+            header.writeRawData("BM", 2);
+            header << quint32(0) << quint32(0) << quint32(54) << quint32(40) << qint32(side)
+                   << qint32(side) << quint16(1) << quint16(bits) << quint32(bits == 8 ? 1 : 0);
+            QVERIFY(file.resize(bits == 8 ? 58 : 54 + 7000 * 21000));
+        }
         // A FIFO would hold the start for good; a device would be read without end.
         QCOMPARE(mkfifo(QFile::encodeName(path("fifo.bmp")).constData(), 0600), 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path("zero.bmp")));
@@ -374,6 +387,8 @@ class TMainFormTest : public QObject {
             QString Text;
         } cases[] = {
             {"cut.bmp", QStringLiteral("Bitmap image is not valid")},
+            {"large.bmp", QStringLiteral("Bitmap image is too large")},
+            {"runs.bmp", QStringLiteral("Bitmap image is too large")},
             {"fifo.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("fifo.bmp"))},
             {"zero.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("zero.bmp"))},
         };

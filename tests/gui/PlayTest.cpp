@@ -306,6 +306,25 @@ class TPlayTest : public QObject {
         QCOMPARE(form.ClockText->text(), QStringLiteral("00:00:10"));
     }
 
+    // The offscreen platform, as a desktop without a window manager, leaves the window on screen;
+    // a tile moved by a click or a key a second after the pause ends it.
+    void APauseLeftOnScreenEndsWithTheNextUse() {
+        for (bool click : {true, false}) {
+            TMainForm form(Seams());
+            TMainFormProbe::Arrange(form, {0, 1, 2, 3, 4, 5, 6, 7, 8});
+            const uint32_t started = TMainFormProbe::Clock(form).StartTick;
+            form.PauseBtn->click();
+            World->Ticks.Value += 1500;
+            click ? QTest::mouseClick(form.MainPaint, Qt::LeftButton, {},
+                                      TMainFormProbe::CellCentre(7))
+                  : QTest::keyClick(form.windowHandle(), Qt::Key_Right);
+            QVERIFY(form.ClockTimer->isActive());
+            // The pause is left out, give or take the counter's steps of 20 ms a read.
+            QCOMPARE((TMainFormProbe::Clock(form).StartTick - started) / 100, 15u);
+            QCOMPARE(HolePosition(form), 7);
+        }
+    }
+
     void NewGameDuringTheFlashingStartsWithANormalClock() {
         TMainForm form(Seams());
         TMainFormProbe::Arrange(form, {0, 1, 2, 3, 4, 5, 6, 8, 7});
