@@ -52,6 +52,10 @@ std::string Widened(std::string_view samples24) {
 // Appends what the stream has converted; false when SDL fails.
 bool Drain(SDL_AudioStream* stream, std::vector<uint8_t>& out) {
     const int available = SDL_AudioStreamAvailable(stream);
+    // The resampler holds back the first frames of a high rate until it has more of them.
+    if (available == 0) {
+        return true;
+    }
     const size_t at = out.size();
     out.resize(at + static_cast<size_t>(available));
     return SDL_AudioStreamGet(stream, out.data() + at, available) == available;
