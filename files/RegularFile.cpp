@@ -67,17 +67,3 @@ TFileContents ReadRegularFile(const std::string& path, size_t limit) {
     close(fd);
     return contents;
 }
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(count));
-    }
-    return true;
-}

@@ -1,10 +1,9 @@
 // RegularFile.h: reading a whole file of the player's, which may turn out to be a FIFO, a device
-// or far larger than any file the game keeps; and writing one whole.
+// or far larger than any file the game keeps.
 #pragma once
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 enum class TFileFailure { None, Missing, NotRegular, TooLarge, Unreadable };
 
@@ -24,5 +23,3 @@ inline constexpr size_t SettingsFileLimit = size_t{4} << 20;
 inline constexpr size_t SoundFileLimit = size_t{16} << 20;
 inline constexpr size_t MusicFileLimit = size_t{4} << 20;
 
-// Writes all the bytes, going on after a write that was interrupted or took only part of them.
-bool WriteAll(int fd, std::string_view bytes);
