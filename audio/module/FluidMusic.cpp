@@ -2,6 +2,7 @@
 #include "audio/module/FluidMusic.h"
 
 #include <SDL_mixer.h>
+#include <malloc.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -163,7 +164,12 @@ void TFluidMusicDevice::Pause() {
 void TFluidMusicDevice::Close() {
     Hook(false);
     Ahead.reset();
-    Player.reset();
+    if (Player) {
+        Player.reset();
+        // The sequencer holds each event of its piece in a small block of its own, a hundred
+        // megabytes and more for a file near the size limit, which the allocator would keep.
+        malloc_trim(0);
+    }
     if (Synth) {
         fluid_synth_system_reset(Synth.get());
     }
