@@ -22,4 +22,3 @@ TFileContents ReadRegularFile(const std::string& path, size_t limit);
 inline constexpr size_t SettingsFileLimit = size_t{4} << 20;
 inline constexpr size_t SoundFileLimit = size_t{16} << 20;
 inline constexpr size_t MusicFileLimit = size_t{4} << 20;
-
