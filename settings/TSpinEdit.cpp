@@ -54,20 +54,25 @@ void TSpinEdit::SetMaxValue(int32_t value) {
     Max = std::max(value, Min);
 }
 
-TSpinReading TSpinEdit::Reading() const {
-    return ReadSpinText(text().toStdString(), Min, Max);
+std::optional<int32_t> TSpinEdit::Number() const {
+    // An optional sign and digits; a number beyond the signed 32-bit range is none. The field
+    // lets in no blanks, which this reading would pass over.
+    bool isNumber = false;
+    const int32_t number = text().toInt(&isNumber);
+    return isNumber ? std::optional(number) : std::nullopt;
 }
 
 void TSpinEdit::ShowValue(int64_t value) {
-    lineEdit()->setText(QString::number(ClampSpinValue(value, Min, Max)));
+    lineEdit()->setText(QString::number(std::clamp<int64_t>(value, Min, Max)));
 }
 
 int32_t TSpinEdit::Value() {
-    const TSpinReading reading = Reading();
-    if (reading.Kind != TSpinTextKind::InRange) {
-        ShowValue(reading.Value);
+    const std::optional<int32_t> number = Number();
+    const int32_t value = number ? std::clamp(*number, Min, Max) : Min;
+    if (number != value) {
+        ShowValue(value);
     }
-    return reading.Value;
+    return value;
 }
 
 void TSpinEdit::SetValue(int32_t value) {
@@ -85,8 +90,10 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
 }
 
 QValidator::State TSpinEdit::validate(QString& input, int&) const {
-    // The text is the field's only state, so whatever may be typed stands as it is.
-    if (IsSpinText(input.toStdString())) {
+    // The text is the field's only state, so whatever may be typed stands as it is: digits, the
+    // signs and the decimal point, as the player may be half-way to a number.
+    if (std::all_of(input.cbegin(), input.cend(),
+                    [](QChar c) { return QStringView(u"+-.0123456789").contains(c); })) {
         return QValidator::Acceptable;
     }
     QApplication::beep();
@@ -95,9 +102,9 @@ QValidator::State TSpinEdit::validate(QString& input, int&) const {
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     // Only a number beyond the range is corrected here; any other text waits until it is read.
-    const TSpinReading reading = Reading();
-    if (reading.Kind == TSpinTextKind::OutOfRange) {
-        ShowValue(reading.Value);
+    const std::optional<int32_t> number = Number();
+    if (number && *number != std::clamp(*number, Min, Max)) {
+        ShowValue(*number);
     }
     QAbstractSpinBox::focusOutEvent(event);
 }

@@ -4,8 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <cstdint>
-
-#include "settings/core/SpinText.h"
+#include <optional>
 
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
@@ -21,8 +20,9 @@ class TSpinEdit : public QAbstractSpinBox {
     void SetMinValue(int32_t value);
     void SetMaxValue(int32_t value);
 
-    // The number in the text, brought into the range; a text that is no whole number reads as
-    // the minimum. The text is replaced by the value whenever it did not already say it.
+    // The number in the text, brought into the range; a text that is no whole number within the
+    // signed 32-bit range reads as the minimum. The text is replaced by the value whenever it
+    // did not already say it.
     int32_t Value();
     // Shows the value brought into the range.
     void SetValue(int32_t value);
@@ -35,7 +35,7 @@ class TSpinEdit : public QAbstractSpinBox {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    TSpinReading Reading() const;
+    std::optional<int32_t> Number() const;
     void ShowValue(int64_t value);
 
     int32_t Min = 0;
