@@ -1,7 +1,6 @@
 // TAboutBox.cpp: the About box, its version line built when it is created.
 #include "about/TAboutBox.h"
 
-#include "about/core/VersionText.h"
 #include "forms/DialogKeys.h"
 #include "forms/FormLook.h"
 
@@ -16,6 +15,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void TAboutBox::FormCreate(QObject*) {
-    Version->setText(QString::fromStdString(
-        VersionText(ZELLIPO_VERSION_MAJOR, ZELLIPO_VERSION_MINOR, ZELLIPO_VERSION_RELEASE)));
+    // The minor and release numbers follow each other without a point: 2.0.0 reads "Version:2.00".
+    Version->setText(QStringLiteral("Version:%1.%2%3")
+                         .arg(ZELLIPO_VERSION_MAJOR)
+                         .arg(ZELLIPO_VERSION_MINOR)
+                         .arg(ZELLIPO_VERSION_RELEASE));
 }
