@@ -2,28 +2,10 @@
 #include "forms/DialogKeys.h"
 
 #include <QDialog>
-#include <QKeyEvent>
-
-namespace {
-
-// Sees the key on its way up from the focused control, before the dialog's own handler would
-// reject the dialog.
-class TEscapeKeeper : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include <QShortcut>
 
 void KeepOpenOnEscape(QDialog* dialog) {
-    dialog->installEventFilter(new TEscapeKeeper(dialog));
+    // A shortcut of the window takes the key before the dialog's own handler would reject the
+    // dialog, and answers it with nothing.
+    new QShortcut(QKeySequence(QKeySequence::Cancel), dialog);
 }
