@@ -96,8 +96,11 @@ std::optional<TValueLine> SplitValueLine(std::string_view line) {
 
 std::optional<std::string> ParseHexList(std::string_view list) {
     std::string bytes;
-    list = Trim(list);
-    while (!list.empty()) {
+    if (Trim(list).empty()) {
+        return bytes;
+    }
+    // Every comma has a byte after it: a list may not end in one.
+    while (true) {
         const size_t comma = list.find(',');
         const std::optional<uint32_t> byte = ParseHexNumber(Trim(list.substr(0, comma)), 2);
         if (!byte) {
@@ -105,51 +108,40 @@ std::optional<std::string> ParseHexList(std::string_view list) {
         }
         bytes += static_cast<char>(*byte);
         if (comma == std::string_view::npos) {
-            break;
+            return bytes;
         }
-        list = list.substr(comma + 1);
-        if (Trim(list).empty()) {
-            return std::nullopt;
-        }
+        list.remove_prefix(comma + 1);
     }
-    return bytes;
 }
 
 // Data in no form we know is still a value of that name: reading it must fail as a wrong type
 // rather than fall back to an older line of the same name.
 TStoredValue ParseData(std::string_view data) {
     const TStoredValue unknown{RegUnknown, {}};
-    if (!data.empty() && data[0] == '"') {
+    if (data.starts_with('"')) {
         std::string_view rest;
         std::optional<std::string> text = ParseQuoted(data, rest);
         return text && rest.empty() ? TStoredValue{RegSz, std::move(*text)} : unknown;
     }
-    if (StartsWithIgnoringCase(data, "dword:")) {
-        const std::optional<uint32_t> number = ParseHexNumber(data.substr(6), 8);
+    // "dword:", "hex:" or "hex(type):", in any case as registry exports allow, before the data.
+    const size_t colon = data.find(':');
+    if (colon == std::string_view::npos) {
+        return unknown;
+    }
+    const std::string_view form = data.substr(0, colon);
+    const std::string_view rest = data.substr(colon + 1);
+    if (EqualsIgnoringCase(form, "dword")) {
+        const std::optional<uint32_t> number = ParseHexNumber(rest, 8);
         return number ? TStoredValue{RegDword, LittleEndianDword(*number)} : unknown;
     }
-    if (!StartsWithIgnoringCase(data, "hex")) {
-        return unknown;
+    std::optional<uint32_t> type;
+    if (EqualsIgnoringCase(form, "hex")) {
+        type = RegBinary;
+    } else if (StartsWithIgnoringCase(form, "hex(") && form.ends_with(')')) {
+        type = ParseHexNumber(form.substr(4, form.size() - 5), 8);
     }
-    data.remove_prefix(3);
-    uint32_t type = RegBinary;
-    if (!data.empty() && data[0] == '(') {
-        const size_t close = data.find(')');
-        if (close == std::string_view::npos) {
-            return unknown;
-        }
-        const std::optional<uint32_t> number = ParseHexNumber(data.substr(1, close - 1), 8);
-        if (!number) {
-            return unknown;
-        }
-        type = *number;
-        data.remove_prefix(close + 1);
-    }
-    if (data.empty() || data[0] != ':') {
-        return unknown;
-    }
-    std::optional<std::string> bytes = ParseHexList(data.substr(1));
-    return bytes ? TStoredValue{type, std::move(*bytes)} : unknown;
+    std::optional<std::string> bytes = type ? ParseHexList(rest) : std::nullopt;
+    return bytes ? TStoredValue{*type, std::move(*bytes)} : unknown;
 }
 
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -205,9 +197,11 @@ std::vector<TLine> SplitLines(std::string_view content) {
 
 // Plain text is written quoted: valid UTF-8 without control bytes, which would break the line.
 bool IsPlainText(std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
+    for (size_t i = 0; i < bytes.size();) {
+        const auto byte = [&](size_t k) -> unsigned {
+            return i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
+        };
+        const unsigned lead = byte(0);
         if (lead < 0x20 || lead == 0x7F) {
             return false;
         }
@@ -215,34 +209,18 @@ bool IsPlainText(std::string_view bytes) {
             ++i;
             continue;
         }
-        size_t length = 0;
-        uint32_t code = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07u;
-        } else {
+        // The second byte's range shuts out overlong forms, surrogates and code points beyond
+        // U+10FFFF; the bytes after it are plain continuation bytes.
+        const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        if (lead < 0xC2 || lead > 0xF4 || byte(1) < low || byte(1) > high) {
             return false;
         }
-        if (i + length > bytes.size()) {
-            return false;
-        }
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0u) != 0x80u) {
+        const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        for (size_t k = 2; k < length; ++k) {
+            if ((byte(k) & 0xC0u) != 0x80u) {
                 return false;
             }
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-        if (overlong || surrogate || code > 0x10FFFF) {
-            return false;
         }
         i += length;
     }

@@ -160,16 +160,6 @@ TEST_F(RegFileStore, MissingFileDoesNotOpenAndNothingIsCreated) {
     EXPECT_TRUE(NamesIn(Folder).empty());
 }
 
-TEST_F(RegFileStore, FileWithoutOurSectionDoesNotOpenAndStaysUntouched) {
-    const std::string other =
-        "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"Level\"=dword:2\n";
-    WriteBytes(FilePath, other);
-    TSettingsFile store(FilePath);
-    EXPECT_FALSE(store.OpenKey(SettingsKey, false));
-    store.CloseKey();
-    EXPECT_EQ(ReadBytes(FilePath), other);
-}
-
 TEST_F(RegFileStore, NewFileGetsTheHeaderABlankLineAndTheSectionInPrivateFolders) {
     const std::string path = Folder + "/cfg/Belnovia/Quorvel.reg";
     TSettingsFile store(path);
@@ -185,7 +175,7 @@ TEST_F(RegFileStore, NewFileGetsTheHeaderABlankLineAndTheSectionInPrivateFolders
     EXPECT_EQ(ModeOf(path), 0600u);
 }
 
-TEST_F(RegFileStore, WrittenValuesComeBackByteForByte) {
+TEST_F(RegFileStore, WrittenValuesAndTheirNamesComeBackByteForByte) {
     struct TCase {
         TStoredValue Value;
         std::string Line;
@@ -216,68 +206,54 @@ TEST_F(RegFileStore, WrittenValuesComeBackByteForByte) {
         {{RegExpandSz, "%HOME%"}, "hex(2):25,48,4f,4d,45,25"},
         {{RegQword, "\x02\0\0\0\0\0\0\0"s}, "hex(b):02,00,00,00,00,00,00,00"},
     };
+    const std::string name = R"(say "hi" \ bye)";
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Line);
-        WriteOne("V", c.Value);
-        EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"V\"=" + c.Line + "\n");
-        EXPECT_EQ(ReadOne("V"), c.Value);
+        WriteOne(name, c.Value);
+        EXPECT_EQ(ReadBytes(FilePath), NewFileHead + R"("say \"hi\" \\ bye"=)" + c.Line + "\n");
+        EXPECT_EQ(ReadOne(name), c.Value);
     }
 }
 
-TEST_F(RegFileStore, NamesWithQuotesAndBackslashesAreEscaped) {
-    const std::string name = R"(say "hi" \ bye)";
-    WriteOne(name, DwordValue(1));
-    EXPECT_EQ(ReadBytes(FilePath), NewFileHead + R"("say \"hi\" \\ bye"=dword:00000001)" + "\n");
-    EXPECT_EQ(ReadOne(name), DwordValue(1));
-}
-
-TEST_F(RegFileStore, EveryAcceptedFormIsRead) {
+TEST_F(RegFileStore, EveryAcceptedFormIsReadAndAnyOtherIsAValueOfUnknownType) {
+    const TStoredValue unknown{RegUnknown, ""};
     struct TCase {
         std::string Line;
         TStoredValue Expected;
     };
+    // The value types are read in any case, as registry exports allow.
     const TCase cases[] = {
         {R"("V"=dword:0000ABCD)", DwordValue(0xabcd)},
-        {R"("V"=dword:FFFFFFFE)", DwordValue(-2)},
+        {R"("V"=DWORD:FFFFFFFE)", DwordValue(-2)},
         {R"("V"=dword:2)", DwordValue(2)},
-        {R"("V"=hex(4):02,00,00,00)", DwordValue(2)},
+        {R"("V"=HEX(4):02,00,00,00)", DwordValue(2)},
         {R"("V"=hex(B):01,00,00,00,00,00,00,00)", {RegQword, "\x01\0\0\0\0\0\0\0"s}},
         {R"("V"=hex(1):41,00)", {RegSz, "A\0"s}},
-        {R"("V"=hex:)", {RegBinary, ""}},
-        {"\"V\"=hex:01,02,\\\n  03,04", {RegBinary, "\x01\x02\x03\x04"}},
+        {R"("V"=Hex:)", {RegBinary, ""}},
+        {"\"V\"=HEX:01,02,\\\n  03,04", {RegBinary, "\x01\x02\x03\x04"}},
         {"\"V\"=hex(1):41, \\\r\n  42,\\\n\t43", {RegSz, "ABC"}},
         {R"("V" = "spaced")", TextValue("spaced")},
         {R"("V"="a\\b\"c")", TextValue(R"(a\b"c)")},
         {R"("V"="C:\dir\file")", TextValue(R"(C:\dir\file)")},
         {R"("V"="/home/ann/圖片")", TextValue("/home/ann/圖片")},
+        {R"("V"=garbage)", unknown},
+        {R"("V"=dword:123456789)", unknown},
+        {R"("V"=dword:xyz)", unknown},
+        {R"("V"=dword:)", unknown},
+        {R"("V"="unterminated)", unknown},
+        {R"("V"="a"b)", unknown},
+        {R"("V"=hex(zz):00)", unknown},
+        {R"("V"=hex:0g)", unknown},
+        {R"("V"=hex:01,)", unknown},
+        {R"("V"=hex:001)", unknown},
+        {R"("V"=-)", unknown},
+        {R"("V"=)", unknown},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Line);
-        WriteBytes(FilePath, NewFileHead + c.Line + "\n");
-        EXPECT_EQ(ReadOne("V"), c.Expected);
-    }
-}
-
-TEST_F(RegFileStore, DataInNoKnownFormIsAValueOfUnknownType) {
-    const std::string lines[] = {
-        R"("V"=garbage)",
-        R"("V"=dword:123456789)",
-        R"("V"=dword:xyz)",
-        R"("V"=dword:)",
-        R"("V"="unterminated)",
-        R"("V"="a"b)",
-        R"("V"=hex(zz):00)",
-        R"("V"=hex:0g)",
-        R"("V"=hex:01,)",
-        R"("V"=hex:001)",
-        R"("V"=-)",
-        R"("V"=)",
-    };
-    for (const std::string& line : lines) {
-        SCOPED_TRACE(line);
         // An older valid line of the same name must not show through.
-        WriteBytes(FilePath, NewFileHead + "\"V\"=dword:00000001\n" + line + "\n");
-        EXPECT_EQ(ReadOne("V"), (TStoredValue{RegUnknown, ""}));
+        WriteBytes(FilePath, NewFileHead + "\"V\"=dword:00000009\n" + c.Line + "\n");
+        EXPECT_EQ(ReadOne("V"), c.Expected);
     }
 }
 
@@ -443,12 +419,14 @@ TEST_F(RegFileStore, EverythingElseInTheFileIsKeptInItsPlace) {
     EXPECT_EQ(ReadBytes(FilePath), after);
 }
 
-TEST_F(RegFileStore, AMissingSectionIsAppendedAfterABlankLine) {
-    const std::string other = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"X\"=\"y\"";
+TEST_F(RegFileStore, AFileWithoutOurSectionDoesNotOpenAndASaveAppendsItAfterABlankLine) {
+    const std::string other = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"Level\"=dword:2";
     const std::string cases[] = {other, other + "\n", other + "\n\n"};
     for (const std::string& before : cases) {
         WriteBytes(FilePath, before);
         TSettingsFile store(FilePath);
+        EXPECT_FALSE(store.OpenKey(SettingsKey, false));
+        EXPECT_EQ(ReadBytes(FilePath), before);
         ASSERT_TRUE(store.OpenKey(SettingsKey, true));
         store.WriteValue("Level", DwordValue(2));
         store.FlushKey();
@@ -472,7 +450,13 @@ TEST_F(RegFileStore, TheLastOfRepeatedNamesWinsAndWritingReplacesThemAll) {
     EXPECT_EQ(ReadOne("Level"), DwordValue(4));
 }
 
-TEST_F(RegFileStore, CommitReplacesTheFileWholeAndLeavesNoTemporaryFile) {
+TEST_F(RegFileStore, TheFileIsReplacedWholeAndNoOtherFileBesideItIsEverRemoved) {
+    // Old files of the player's, named as the temporary files of earlier versions were.
+    for (const char* suffix : {".backup", ".2024q1", ".a1B2c3"}) {
+        WriteBytes(FilePath + suffix, "mine");
+        fs::last_write_time(FilePath + suffix,
+                            fs::file_time_type::clock::now() - std::chrono::hours(24));
+    }
     WriteBytes(FilePath, NewFileHead + "\"Level\"=dword:00000001\n");
     std::ifstream oldFile(FilePath, std::ios::binary);
     TSettingsFile store(FilePath);
@@ -484,14 +468,13 @@ TEST_F(RegFileStore, CommitReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     seen << oldFile.rdbuf();
     EXPECT_EQ(seen.str(), NewFileHead + "\"Level\"=dword:00000001\n");
     EXPECT_EQ(ReadBytes(FilePath), NewFileHead + "\"Level\"=dword:00000002\n");
-    EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
+    EXPECT_EQ(NamesIn(Folder),
+              (std::vector<std::string>{"Quorvel.reg", "Quorvel.reg.2024q1", "Quorvel.reg.a1B2c3",
+                                        "Quorvel.reg.backup"}));
 }
 
 TEST_F(RegFileStore, TheOldFileKeepsItsPermissions) {
     WriteBytes(FilePath, NewFileHead);
-    chmod(FilePath.c_str(), 0640);
-    WriteOne("Level", DwordValue(2));
-    EXPECT_EQ(ModeOf(FilePath), 0600u);
     chmod(FilePath.c_str(), 0640);
     TSettingsFile store(FilePath);
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
@@ -500,18 +483,25 @@ TEST_F(RegFileStore, TheOldFileKeepsItsPermissions) {
     EXPECT_EQ(ModeOf(FilePath), 0640u);
 }
 
-TEST_F(RegFileStore, ALinkedFileStaysALinkAndItsTargetIsReplaced) {
+TEST_F(RegFileStore, ALinkedFileStaysALinkAndItsTargetIsReplacedOrMade) {
     fs::create_directory(Folder + "/dotfiles");
     const std::string target = Folder + "/dotfiles/Quorvel.reg";
-    WriteBytes(target, NewFileHead);
-    fs::create_symlink(target, FilePath);
-    TSettingsFile store(FilePath);
-    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
-    store.WriteValue("Level", DwordValue(2));
-    store.FlushKey();
-    EXPECT_TRUE(fs::is_symlink(FilePath));
-    EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
-    EXPECT_EQ(NamesIn(Folder + "/dotfiles"), std::vector<std::string>{"Quorvel.reg"});
+    // A relative link, as a player's dotfiles usually have, also to a file the first save makes.
+    fs::create_symlink("dotfiles/Quorvel.reg", FilePath);
+    for (const bool targetThere : {true, false}) {
+        SCOPED_TRACE(targetThere);
+        fs::remove(target);
+        if (targetThere) {
+            WriteBytes(target, NewFileHead);
+        }
+        TSettingsFile store(FilePath);
+        ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+        store.WriteValue("Level", DwordValue(2));
+        store.FlushKey();
+        EXPECT_TRUE(fs::is_symlink(FilePath));
+        EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
+        EXPECT_EQ(NamesIn(Folder + "/dotfiles"), std::vector<std::string>{"Quorvel.reg"});
+    }
 }
 
 TEST_F(RegFileStore, AFileThatCannotBeReadIsToldAndNeverReplacedNorWaitedOn) {
@@ -554,32 +544,6 @@ TEST_F(RegFileStore, AReadOnlyFileIsLeftAsItIs) {
     EXPECT_EQ(ReadBytes(FilePath), original);
     EXPECT_EQ(ModeOf(FilePath), 0444u);
     EXPECT_EQ(NamesIn(Folder), std::vector<std::string>{"Quorvel.reg"});
-}
-
-TEST_F(RegFileStore, ALinkToAFileNotYetMadeMakesItThere) {
-    fs::create_directory(Folder + "/dotfiles");
-    const std::string target = Folder + "/dotfiles/Quorvel.reg";
-    // A relative link, as a player's dotfiles usually have, to a file the first save makes.
-    fs::create_symlink("dotfiles/Quorvel.reg", FilePath);
-    TSettingsFile store(FilePath);
-    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
-    store.WriteValue("Level", DwordValue(2));
-    store.FlushKey();
-    EXPECT_TRUE(fs::is_symlink(FilePath));
-    EXPECT_EQ(ReadBytes(target), NewFileHead + "\"Level\"=dword:00000002\n");
-}
-
-TEST_F(RegFileStore, NoOtherFileBesideItIsEverRemoved) {
-    // Old files of the player's, named as the temporary files of earlier versions were.
-    for (const char* suffix : {".backup", ".2024q1", ".a1B2c3"}) {
-        WriteBytes(FilePath + suffix, "mine");
-        fs::last_write_time(FilePath + suffix,
-                            fs::file_time_type::clock::now() - std::chrono::hours(24));
-    }
-    WriteOne("Level", DwordValue(2));
-    EXPECT_EQ(NamesIn(Folder),
-              (std::vector<std::string>{"Quorvel.reg", "Quorvel.reg.2024q1", "Quorvel.reg.a1B2c3",
-                                        "Quorvel.reg.backup"}));
 }
 
 TEST_F(RegFileStore, AFailedSaveIsToldWithTheReasonAndLeavesEverythingAsItWas) {
