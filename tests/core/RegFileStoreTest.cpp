@@ -343,16 +343,6 @@ TEST_F(RegFileStore, AValueContinuedOverManyLinesIsReadWhole) {
     EXPECT_EQ(ReadOne("Level"), DwordValue(3));
 }
 
-TEST_F(RegFileStore, OpeningWithoutWritingLeavesTheFileAsItWas) {
-    const std::string original = "REGEDIT4\r\n\r\n" + OurSection + "\"Level\"=dword:2";
-    WriteBytes(FilePath, original);
-    TSettingsFile store(FilePath);
-    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
-    EXPECT_EQ(store.ReadValue("Level"), DwordValue(2));
-    store.FlushKey();
-    EXPECT_EQ(ReadBytes(FilePath), original);
-}
-
 TEST_F(RegFileStore, NamesAndSectionMatchIgnoringCaseAndKeepTheirSpelling) {
     const std::string section = "[hkey_current_user\\SOFTWARE\\belnovia\\QUORVEL]\n";
     WriteBytes(FilePath, "REGEDIT4\n\n" + section + "\"LEVEL\"=dword:00000003\n");
@@ -619,33 +609,6 @@ TEST_F(RegFileStore, SavedDefaultsGiveTheExpectedFileEvenWhenSavedTwice) {
                                        "\"Advance record time\"=dword:00008c9f\n"
                                        "\"User define number H\"=dword:00000004\n"
                                        "\"User define number V\"=dword:00000004\n");
-}
-
-TEST_F(RegFileStore, SettingsSurviveASaveAndALoadThroughTheFile) {
-    TSettings saved;
-    saved.BitmapFileName = "/home/ann/圖片/貓.bmp";
-    saved.BitmapPath = "/home/ann/\xff\xfe\"odd\\";
-    saved.Level = -1;
-    saved.SoundOn = false;
-    saved.NumberOn = false;
-    saved.BasicRecorder = "";
-    saved.MiddleRecorder = "Zoë";
-    saved.AdvanceRecordTime = INT32_MIN;
-    saved.UserDefineH = 20;
-    TSettingsFile store(FilePath);
-    SaveSettings(saved, store);
-    TSettings loaded;
-    LoadSettings(loaded, store);
-    EXPECT_EQ(loaded.BitmapFileName, saved.BitmapFileName);
-    EXPECT_EQ(loaded.BitmapPath, saved.BitmapPath);
-    EXPECT_EQ(loaded.Level, -1);
-    EXPECT_FALSE(loaded.SoundOn);
-    EXPECT_TRUE(loaded.MusicOn);
-    EXPECT_FALSE(loaded.NumberOn);
-    EXPECT_EQ(loaded.BasicRecorder, "");
-    EXPECT_EQ(loaded.MiddleRecorder, "Zoë");
-    EXPECT_EQ(loaded.AdvanceRecordTime, INT32_MIN);
-    EXPECT_EQ(loaded.UserDefineH, 20);
 }
 
 }  // namespace
