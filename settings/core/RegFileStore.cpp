@@ -262,12 +262,8 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
         return false;
     }
 
-    std::string_view key = path;
-    if (!key.empty() && key[0] == '\\') {
-        key.remove_prefix(1);
-    }
-    Section = "HKEY_CURRENT_USER\\" + std::string(key);
-    Entries.clear();
+    const std::string_view key = path;
+    Section = "HKEY_CURRENT_USER\\" + std::string(key.substr(key.starts_with('\\') ? 1 : 0));
     bool inSection = false;
     bool found = false;
     for (TLine& line : SplitLines(text.value_or(std::string()))) {
