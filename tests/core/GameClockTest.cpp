@@ -53,20 +53,6 @@ TEST(TimeText, NegativeStoredTimeUsesTruncatingDivisionUnchecked) {
     EXPECT_EQ(TimeText(INT32_MIN), "-596523:-14:-8");
 }
 
-TEST(RunningClock, DisplayedTimeAndFinalTimeOfTheDocumentedSolve) {
-    TClock clock;
-    StartClock(clock, 5000);
-    // The last running tick, 83.4 s into the game.
-    TTickOutcome outcome = ClockTick(clock, false, 88400);
-    EXPECT_EQ(outcome.Action, TTickAction::ShowTime);
-    EXPECT_EQ(outcome.Text, "00:01:23");
-    // Solved at 83.9 s; the next tick comes at 84.4 s and takes the time without showing it.
-    outcome = ClockTick(clock, true, 89400);
-    EXPECT_EQ(outcome.Action, TTickAction::SwapColours);
-    EXPECT_EQ(outcome.Text, "");
-    EXPECT_EQ(clock.FinalSeconds, 84);
-}
-
 TEST(RunningClock, HundredHoursShowThreeHourDigits) {
     TClock clock;
     StartClock(clock, 1000);
@@ -87,18 +73,6 @@ TEST(RunningClock, TimeIsRecomputedNotCountedFromTicks) {
     // Ticks that came late or were merged do not slow the clock down.
     EXPECT_EQ(ClockTick(clock, false, 1000).Text, "00:00:01");
     EXPECT_EQ(ClockTick(clock, false, 7999).Text, "00:00:07");
-}
-
-TEST(Minimize, TenMinutesMinimizedAreLeftOut) {
-    TClock clock;
-    StartClock(clock, 10000);
-    EXPECT_EQ(ClockTick(clock, false, 71000).Text, "00:01:01");
-    MinimizeClock(clock, true, 71500);
-    EXPECT_TRUE(RestoreClock(clock, 671500));
-    EXPECT_EQ(clock.StartTick, 610000u);
-    EXPECT_EQ(ClockTick(clock, false, 672000).Text, "00:01:02");
-    EXPECT_EQ(ClockTick(clock, true, 673000).Action, TTickAction::SwapColours);
-    EXPECT_EQ(clock.FinalSeconds, 63);
 }
 
 TEST(Minimize, RepeatedMinimizeDoesNotStopTheClockForGood) {
@@ -129,18 +103,6 @@ TEST(Minimize, CounterReadingZeroAtMinimizeStillResumes) {
     EXPECT_EQ(ClockTick(clock, false, 600000).Text, "00:01:05");
 }
 
-TEST(Minimize, FinishedGameStaysStoppedAcrossMinimizeAndRestore) {
-    TClock clock;
-    StartClock(clock, 0);
-    ClockTick(clock, true, 30000);
-    SwapsUntilFinish(clock, 30500);
-    const TClock before = clock;
-    MinimizeClock(clock, false, 100000);
-    EXPECT_FALSE(RestoreClock(clock, 700000));
-    EXPECT_EQ(clock.StartTick, before.StartTick);
-    EXPECT_EQ(clock.FinalSeconds, 30);
-}
-
 TEST(Minimize, MinimizedBeforeTheFirstCompletionTickIsNotCounted) {
     TClock clock;
     StartClock(clock, 0);
@@ -160,15 +122,6 @@ TEST(Minimize, FlashingGoesOnAfterRestore) {
     EXPECT_TRUE(RestoreClock(clock, 90700));
     EXPECT_EQ(SwapsUntilFinish(clock, 91000), 4);
     EXPECT_EQ(clock.FinalSeconds, 30);
-}
-
-TEST(Completion, SixSwapsThenFinish) {
-    TClock clock;
-    StartClock(clock, 0);
-    ClockTick(clock, false, 29000);
-    EXPECT_EQ(SwapsUntilFinish(clock, 30000), 6);
-    EXPECT_EQ(clock.FinalSeconds, 30);
-    EXPECT_EQ(clock.BlinkCount, 0);
 }
 
 TEST(Completion, SolveWithinTheFirstSecondRestartsTheSwaps) {

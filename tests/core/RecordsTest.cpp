@@ -15,29 +15,11 @@ auto Records(const TSettings& s) {
                     s.AdvanceRecorder, s.AdvanceRecordTime);
 }
 
-TEST(NewRecord, OneSecondUnderTheDefaultIsARecord) {
-    const TSettings fresh;
-    EXPECT_TRUE(IsNewRecord(fresh, LevelBasic, 35998));
-    EXPECT_TRUE(IsNewRecord(fresh, LevelMiddle, 35998));
-    EXPECT_TRUE(IsNewRecord(fresh, LevelAdvance, 35998));
-}
-
 TEST(NewRecord, TheDefaultItselfIsNoRecord) {
     const TSettings fresh;
     EXPECT_FALSE(IsNewRecord(fresh, LevelBasic, 35999));
     EXPECT_FALSE(IsNewRecord(fresh, LevelMiddle, 35999));
     EXPECT_FALSE(IsNewRecord(fresh, LevelAdvance, 35999));
-}
-
-TEST(NewRecord, EqualTimeIsNoRecord) {
-    TSettings s;
-    s.BasicRecordTime = 120;
-    s.MiddleRecordTime = 300;
-    s.AdvanceRecordTime = 900;
-    EXPECT_FALSE(IsNewRecord(s, LevelBasic, 120));
-    EXPECT_FALSE(IsNewRecord(s, LevelMiddle, 300));
-    EXPECT_FALSE(IsNewRecord(s, LevelAdvance, 900));
-    EXPECT_TRUE(IsNewRecord(s, LevelMiddle, 299));
 }
 
 TEST(NewRecord, EachLevelIsComparedWithItsOwnRecord) {
