@@ -138,7 +138,7 @@ void TMainForm::SetUpLook() {
     // The sound glyph holds the normal and the disabled look side by side.
     const QImage sound(QStringLiteral(":/sound.png"));
     const struct {
-        QToolButton* Button;
+        TItemButton* Button;
         QAction* Item;
         QIcon Glyph;
     } buttons[] = {
@@ -156,12 +156,10 @@ void TMainForm::SetUpLook() {
         {ScopeBtn, CmScope, GlyphIcon(QStringLiteral(":/scope.png"))},
     };
     // Each button is its menu item on the toolbar, so a switch has one state that both show;
-    // the item takes the button's glyph, kept out of the menu, and its tip.
+    // the item takes the button's tip.
     for (const auto& b : buttons) {
-        b.Item->setIcon(b.Glyph);
-        b.Item->setIconVisibleInMenu(false);
         b.Item->setToolTip(b.Button->toolTip());
-        b.Button->setDefaultAction(b.Item);
+        b.Button->ShowItem(b.Item, b.Glyph);
     }
     PauseBtn->setIcon(GlyphIcon(QStringLiteral(":/pause.png")));
 

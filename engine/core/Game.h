@@ -33,11 +33,13 @@ class TGame {
     TMovePlan Arrow(TArrowKey key) const;
     void Move(const TMovePlan& plan);
 
-    // One tick of the clock's timer. A Finish answers that the game is over after FinalSeconds:
-    // the time to check against the level's best.
+    // One tick of the clock's timer: the running time while unsolved, then six colour swaps,
+    // then the Finish, after which FinalSeconds is the time to check against the level's best.
     TTickOutcome Tick();
-    // The window was minimized or restored; Restore is true when the timer must run again.
+    // The window was minimized; the caller stops the timer if it was running.
     void Minimize(bool timerRunning);
+    // The window was restored. True when the timer must run again; the time spent minimized is
+    // then left out of the game's time.
     bool Restore();
 
     // The tick counter's milliseconds, which the pause and the slide's steps are timed by too.

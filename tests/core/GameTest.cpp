@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "engine/core/Game.h"
 #include "fakes/FakeClocks.h"
@@ -32,6 +33,10 @@ const TScriptedGame Games[] = {
     {"User out of range", LevelUser, {1, 20}, LevelUser, {2, 11}, 180, 32, 35999, false},
     {"Unknown level code", 7, {4, 4}, LevelBasic, {3, 3}, 120, 120, 35999, true},
 };
+
+void PrintTo(const TScriptedGame& game, std::ostream* os) {
+    *os << game.Name;
+}
 
 class WholeGame : public testing::TestWithParam<TScriptedGame> {
   protected:
