@@ -28,8 +28,8 @@
 
 namespace {
 
+// The window's face, which the hole shows too.
 const QColor WindowGreen(0, 128, 0);
-const QColor HoleGreen(0, 128, 0);
 constexpr uint32_t SlideStepMs = 20;
 
 // Numbers are set 16 pixels high from the top of their text cell, so take the largest face
@@ -386,7 +386,7 @@ void TMainForm::DrawTile(int32_t x, int32_t y, int32_t value) {
                              QString::number(value + 1));
         }
     } else {
-        tile.fill(HoleGreen);
+        tile.fill(WindowGreen);
     }
     // Lines that leave out their end points: white down the left and along the top, black along
     // the bottom and up the right, and the top-right corner pixel left as it was.
