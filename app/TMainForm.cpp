@@ -1,34 +1,94 @@
-// TMainForm.cpp: building the main window, its start and end, the level and number commands.
+// TMainForm.cpp: the main window: its look and start and end, the game's commands, the board's
+// drawing and moves, the clock with the pause, the sounds and the pictures.
 #include "app/TMainForm.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLayout>
+#include <QPainter>
 #include <QShowEvent>
 
+#include <chrono>
 #include <iostream>
+#include <thread>
 
+#include "about/TAboutBox.h"
 #include "audio/TMediaPlayer.h"
 #include "audio/core/SoundFiles.h"
 #include "engine/Cursors.h"
-#include "engine/core/Levels.h"
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
-#include "settings/core/Infobank.h"
+#include "pictures/BitmapFile.h"
+#include "pictures/TPlayAndEditDlg.h"
+#include "pictures/TSelSampDlg.h"
+#include "settings/TInputNameDlg.h"
+#include "settings/TRecordDlg.h"
+#include "settings/TUserDefDlg.h"
+#include "settings/core/Records.h"
 
 namespace {
+
+// The window's face, which the hole shows too.
 const QColor WindowGreen(0, 128, 0);
+constexpr uint32_t SlideStepMs = 20;
+
+// Numbers are set 16 pixels high from the top of their text cell, so take the largest face
+// whose whole cell fits those 16 pixels; it and its ascent are worked out once, not per tile.
+struct TTileNumberFont {
+    QFont Font;
+    int Ascent;
+};
+
+const TTileNumberFont& TileNumberFont() {
+    static const TTileNumberFont number = [] {
+        QFont font;
+        font.setStyleStrategy(QFont::NoAntialias);
+        for (int size = 16; size > 6; --size) {
+            font.setPixelSize(size);
+            if (QFontMetrics(font).height() <= 16) {
+                break;
+            }
+        }
+        return TTileNumberFont{font, QFontMetrics(font).ascent()};
+    }();
+    return number;
 }
+
+// Holds the user-interface thread without handling events; input that arrives meanwhile waits
+// in the queue. It sleeps rather than spins, and compares unsigned differences so a wrap of the
+// counter cannot stretch the wait.
+void WaitSince(TGame& game, uint32_t t0, uint32_t ms) {
+    for (uint32_t now = game.Now(); now - t0 < ms; now = game.Now()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms - (now - t0)));
+    }
+}
+
+QPoint StepOffset(TPointer direction, int32_t step) {
+    switch (direction) {
+        case crPointLeft:
+            return {-step, 0};
+        case crPointRight:
+            return {step, 0};
+        case crPointUp:
+            return {0, -step};
+        case crPointDown:
+            return {0, step};
+        default:
+            return {0, 0};
+    }
+}
+
+}  // namespace
 
 TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
     : QMainWindow(parent),
       ClockTimer(new QTimer(this)),
       BackMusic(new TMediaPlayer(seams.Music, this)),
-      Ticks(seams.Ticks),
-      Calendar(seams.Calendar),
       Store(seams.Store),
       Sounds(seams.Sounds),
       // Only X11 reports a window minimized; a Wayland compositor keeps that to itself.
-      PauseWatch(!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+      Game(seams.Ticks, seams.Calendar,
+           !QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
     setupUi(this);
     ClockTimer->setObjectName(QStringLiteral("ClockTimer"));
     ClockTimer->setInterval(IntervalRunning);
@@ -75,21 +135,33 @@ void TMainForm::SetUpLook() {
     clockFont.setBold(true);
     ClockText->setFont(clockFont);
 
-    const struct {
-        QAbstractButton* Button;
-        const char* Glyph;
-    } glyphs[] = {{ResetBtn, ":/reset.png"},     {NewBtn, ":/new.png"},
-                  {BasicBtn, ":/basic.png"},     {MiddleBtn, ":/middle.png"},
-                  {AdvanceBtn, ":/advance.png"}, {UserBtn, ":/user.png"},
-                  {MusicBtn, ":/music.png"},     {NumberBtn, ":/number.png"},
-                  {ScopeBtn, ":/scope.png"},     {PauseBtn, ":/pause.png"}};
-    for (const auto& g : glyphs) {
-        g.Button->setIcon(GlyphIcon(QString::fromLatin1(g.Glyph)));
-    }
     // The sound glyph holds the normal and the disabled look side by side.
     const QImage sound(QStringLiteral(":/sound.png"));
-    SoundBtn->setIcon(PixelArtIcon(sound.copy(16, 0, 16, 16), QIcon::Disabled,
-                                   PixelArtIcon(sound.copy(0, 0, 16, 16))));
+    const struct {
+        TItemButton* Button;
+        QAction* Item;
+        QIcon Glyph;
+    } buttons[] = {
+        {ResetBtn, CmReset, GlyphIcon(QStringLiteral(":/reset.png"))},
+        {NewBtn, CmNew, GlyphIcon(QStringLiteral(":/new.png"))},
+        {BasicBtn, CmBasic, GlyphIcon(QStringLiteral(":/basic.png"))},
+        {MiddleBtn, CmMiddle, GlyphIcon(QStringLiteral(":/middle.png"))},
+        {AdvanceBtn, CmAdvance, GlyphIcon(QStringLiteral(":/advance.png"))},
+        {UserBtn, CmUser, GlyphIcon(QStringLiteral(":/user.png"))},
+        {MusicBtn, CmMusic, GlyphIcon(QStringLiteral(":/music.png"))},
+        {SoundBtn, CmSound,
+         PixelArtIcon(sound.copy(16, 0, 16, 16), QIcon::Disabled,
+                      PixelArtIcon(sound.copy(0, 0, 16, 16)))},
+        {NumberBtn, CmNumber, GlyphIcon(QStringLiteral(":/number.png"))},
+        {ScopeBtn, CmScope, GlyphIcon(QStringLiteral(":/scope.png"))},
+    };
+    // Each button is its menu item on the toolbar, so a switch has one state that both show;
+    // the item takes the button's tip.
+    for (const auto& b : buttons) {
+        b.Item->setToolTip(b.Button->toolTip());
+        b.Button->ShowItem(b.Item, b.Glyph);
+    }
+    PauseBtn->setIcon(GlyphIcon(QStringLiteral(":/pause.png")));
 
     // The arrow keys act through the hidden HotKey menu; a hidden menu's actions get no
     // shortcuts in Qt unless they also belong to the window.
@@ -102,65 +174,29 @@ void TMainForm::SetUpLook() {
 }
 
 void TMainForm::On(QAction* item, void (TMainForm::*handler)(QObject*)) {
-    connect(item, &QAction::triggered, this, [this, item, handler] {
-        if (item->actionGroup() == LevelGroup) {
-            UndoLevelCheck();
-        }
-        Guarded([&] { (this->*handler)(item); });
-    });
-}
-
-void TMainForm::UndoLevelCheck() {
-    // A level's check mark changes only in its handler, which may yet be cancelled; the toolkit's
-    // change took the mark off the level before, which the level buttons still show.
-    LevelItem(LevelFromChecks(BasicBtn->isChecked(), MiddleBtn->isChecked(),
-                              AdvanceBtn->isChecked(), UserBtn->isChecked()))
-        ->setChecked(true);
-}
-
-void TMainForm::FollowToggle(QObject* sender, QAction* item, QAbstractButton* button) {
-    // The menu item or the button clicked has flipped its own mark already; the other follows.
-    if (sender == button) {
-        item->setChecked(button->isChecked());
-    } else {
-        button->setChecked(item->isChecked());
-    }
-}
-
-void TMainForm::On(QAbstractButton* button, void (TMainForm::*handler)(QObject*)) {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, button, handler] { Guarded([&] { (this->*handler)(button); }); });
+    connect(item, &QAction::triggered, this,
+            [this, item, handler] { Guarded([&] { (this->*handler)(item); }); });
 }
 
 void TMainForm::WireEvents() {
     On(CmReset, &TMainForm::CmResetClick);
-    On(ResetBtn, &TMainForm::CmResetClick);
     On(CmNew, &TMainForm::CmNewClick);
-    On(NewBtn, &TMainForm::CmNewClick);
     On(CmDisc, &TMainForm::CmDiscClick);
     On(CmBasic, &TMainForm::CmBasicClick);
-    On(BasicBtn, &TMainForm::CmBasicClick);
     On(CmMiddle, &TMainForm::CmMiddleClick);
-    On(MiddleBtn, &TMainForm::CmMiddleClick);
     On(CmAdvance, &TMainForm::CmAdvanceClick);
-    On(AdvanceBtn, &TMainForm::CmAdvanceClick);
     On(CmUser, &TMainForm::CmUserClick);
-    On(UserBtn, &TMainForm::CmUserClick);
     On(CmMusic, &TMainForm::CmMusicClick);
-    On(MusicBtn, &TMainForm::CmMusicClick);
-    On(CmSound, &TMainForm::CmSoundClick);
-    On(SoundBtn, &TMainForm::CmSoundClick);
     On(CmNumber, &TMainForm::CmNumberClick);
-    On(NumberBtn, &TMainForm::CmNumberClick);
     On(CmScope, &TMainForm::CmScopeClick);
-    On(ScopeBtn, &TMainForm::CmScopeClick);
     On(CmExit, &TMainForm::CmExitClick);
     On(CmUp, &TMainForm::CmUpClick);
     On(CmDown, &TMainForm::CmDownClick);
     On(CmLeft, &TMainForm::CmLeftClick);
     On(CmRight, &TMainForm::CmRightClick);
     On(CmAbout, &TMainForm::CmAboutClick);
-    On(PauseBtn, &TMainForm::PauseBtnClick);
+    connect(PauseBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { PauseBtnClick(PauseBtn); }); });
 
     connect(MainPaint, &TPaintBox::Paint, this,
             [this] { Guarded([this] { MainPaintPaint(MainPaint); }); });
@@ -182,22 +218,16 @@ void TMainForm::WireEvents() {
 }
 
 void TMainForm::FormCreate(QObject*) {
-    Clock.StartTick = 0;
-    Clock.FinalSeconds = 0;
     RegisterPointingHands();
     // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
     // A value that cannot be read is told and keeps its default; the start goes on with every
     // other value, so one mistyped value does not cost the player's other choices.
     Guarded([this] { LoadSettings(Settings, Store); });
     LoadStartupPicture();
-    CheckLevel(LevelItem(Settings.Level));
     CmSound->setChecked(Settings.SoundOn);
-    SoundBtn->setChecked(Settings.SoundOn);
     CmMusic->setChecked(Settings.MusicOn);
-    MusicBtn->setChecked(Settings.MusicOn);
     CmNumber->setChecked(Settings.NumberOn);
-    NumberBtn->setChecked(Settings.NumberOn);
-    CmReset->trigger();
+    StartGame(Settings.Level);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -234,70 +264,366 @@ void TMainForm::FormDestroy(QObject*) {
 }
 
 void TMainForm::SaveSettingsNow() {
-    Settings.Level = CheckedLevel();
+    Settings.Level = Game.Level;
     Settings.SoundOn = CmSound->isChecked();
     Settings.MusicOn = CmMusic->isChecked();
     Settings.NumberOn = CmNumber->isChecked();
     SaveSettings(Settings, Store);
 }
 
-int32_t TMainForm::CheckedLevel() const {
-    return LevelFromChecks(CmBasic->isChecked(), CmMiddle->isChecked(), CmAdvance->isChecked(),
-                           CmUser->isChecked());
+void TMainForm::StartGame(int32_t level) {
+    // Stretched from the picture itself at the screen's resolution, so a high-density screen
+    // shows the picture's own detail rather than a 360-pixel copy scaled up.
+    const qreal ratio = MainPaint->devicePixelRatioF();
+    WorkBitmap = QImage(MainPaint->size() * ratio, QImage::Format_RGB32);
+    WorkBitmap.setDevicePixelRatio(ratio);
+    WorkBitmap.fill(Qt::white);
+    QPainter(&WorkBitmap).drawImage(MainPaint->rect(), FinalImage->Picture());
+    Game.NewGame(level, {Settings.UserDefineH, Settings.UserDefineV});
+    ShowLevel();
+    MainPaint->Invalidate();
+    ShowClockNormalColours();
+    SetClockInterval(IntervalRunning);
+    EnableClockTimer();
 }
 
-QAction* TMainForm::LevelItem(int32_t level) const {
-    switch (level) {
-        case LevelMiddle:
-            return CmMiddle;
-        case LevelAdvance:
-            return CmAdvance;
-        case LevelUser:
-            return CmUser;
-        default:
-            return CmBasic;
-    }
+void TMainForm::ShowLevel() {
+    // The group's items are the levels in the order of their codes; it unchecks the others.
+    LevelGroup->actions().at(Game.Level)->setChecked(true);
 }
 
-void TMainForm::CheckLevel(QAction* item) {
-    // The level group takes the mark off the other levels.
-    item->setChecked(true);
-    SyncLevelButtons();
-}
-
-void TMainForm::SyncLevelButtons() {
-    BasicBtn->setChecked(CmBasic->isChecked());
-    MiddleBtn->setChecked(CmMiddle->isChecked());
-    AdvanceBtn->setChecked(CmAdvance->isChecked());
-    UserBtn->setChecked(CmUser->isChecked());
-}
-
-void TMainForm::PressLevelButton(QAbstractButton* pressed) {
-    for (QAbstractButton* button : {BasicBtn, MiddleBtn, AdvanceBtn, UserBtn}) {
-        button->setChecked(button == pressed);
-    }
+void TMainForm::CmResetClick(QObject*) {
+    StartGame(Game.Level);
 }
 
 void TMainForm::CmBasicClick(QObject*) {
-    CheckLevel(CmBasic);
-    CmReset->trigger();
+    StartGame(LevelBasic);
 }
 
 void TMainForm::CmMiddleClick(QObject*) {
-    CheckLevel(CmMiddle);
-    CmReset->trigger();
+    StartGame(LevelMiddle);
 }
 
 void TMainForm::CmAdvanceClick(QObject*) {
-    CheckLevel(CmAdvance);
-    CmReset->trigger();
+    StartGame(LevelAdvance);
 }
 
-void TMainForm::CmNumberClick(QObject* sender) {
-    FollowToggle(sender, CmNumber, NumberBtn);
+void TMainForm::CmUserClick(QObject*) {
+    // The item is checked while the dialog is open, so its button shows the level being chosen;
+    // whatever comes of the dialog, the game's level is shown again.
+    Guarded([this] {
+        TUserDefDlg dialog(this);
+        dialog.HSpinEdit->SetValue(Settings.UserDefineH);
+        dialog.VSpinEdit->SetValue(Settings.UserDefineV);
+        if (dialog.exec() == QDialog::Accepted) {
+            Settings.UserDefineH = dialog.HSpinEdit->Value();
+            Settings.UserDefineV = dialog.VSpinEdit->Value();
+            StartGame(LevelUser);
+        }
+    });
+    ShowLevel();
+}
+
+void TMainForm::CmMusicClick(QObject*) {
+    // Without a device the switch still flips, and the player's error says why nothing plays.
+    if (CmMusic->isChecked()) {
+        BackMusic->Play();
+    } else {
+        BackMusic->Stop();
+    }
+}
+
+void TMainForm::CmNumberClick(QObject*) {
     MainPaint->Invalidate();
+}
+
+void TMainForm::CmScopeClick(QObject*) {
+    TRecordDlg dialog(Settings, this);
+    dialog.exec();
 }
 
 void TMainForm::CmExitClick(QObject*) {
     close();
+}
+
+void TMainForm::CmAboutClick(QObject*) {
+    // However it is closed, nothing comes back from it.
+    TAboutBox dialog(this);
+    dialog.exec();
+}
+
+void TMainForm::MainPaintPaint(QObject*) {
+    const TBoard& board = Game.Board;
+    if (!board.HasGame()) {
+        return;
+    }
+    if (board.Solved) {
+        QPainter(&MainPaint->Canvas()).drawImage(board.BoardLeft, board.BoardTop, WorkBitmap);
+        return;
+    }
+    for (int32_t p = 0; p < board.CellCount(); ++p) {
+        const TPoint origin = CellOrigin(board, p);
+        DrawTile(origin.X, origin.Y, board.BoardCells[p]);
+    }
+}
+
+void TMainForm::DrawTile(int32_t x, int32_t y, int32_t value) {
+    const TBoard& board = Game.Board;
+    const int32_t w = board.TileWidth;
+    const int32_t h = board.TileHeight;
+    const qreal ratio = WorkBitmap.devicePixelRatio();
+    QImage tile(QSize(w, h) * ratio, QImage::Format_RGB32);
+    tile.setDevicePixelRatio(ratio);
+    QPainter painter(&tile);
+    if (value < board.Hole()) {
+        const QRectF piece((value % board.ColCount) * w, (value / board.ColCount) * h, w, h);
+        painter.drawImage(QRectF(0, 0, w, h), WorkBitmap,
+                          QRectF(piece.topLeft() * ratio, piece.size() * ratio));
+        if (CmNumber->isChecked()) {
+            painter.setFont(TileNumberFont().Font);
+            painter.setPen(Qt::red);
+            painter.drawText(QPoint(1, h - 16 + TileNumberFont().Ascent),
+                             QString::number(value + 1));
+        }
+    } else {
+        tile.fill(WindowGreen);
+    }
+    // Lines that leave out their end points: white down the left and along the top, black along
+    // the bottom and up the right, and the top-right corner pixel left as it was.
+    painter.fillRect(0, 0, 1, h, Qt::white);
+    painter.fillRect(0, 0, w - 1, 1, Qt::white);
+    painter.fillRect(0, h - 1, w - 1, 1, Qt::black);
+    painter.fillRect(w - 1, 1, 1, h - 1, Qt::black);
+    painter.end();
+
+    QPainter(&MainPaint->Canvas()).drawImage(x, y, tile);
+    MainPaint->Flush(QRect(x, y, w, h));
+}
+
+void TMainForm::MainPaintMouseDown(QObject*, Qt::MouseButton button, Qt::KeyboardModifiers,
+                                   int32_t x, int32_t y) {
+    if (button == Qt::LeftButton) {
+        MoveTile(Game.Click(x, y));
+    }
+}
+
+void TMainForm::MainPaintMouseMove(QObject*, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+    MainPaint->setCursor(CursorFor(PointerFor(Game.Board, x, y)));
+}
+
+void TMainForm::MoveTile(const TMovePlan& plan) {
+    if (plan.Outcome == TMoveOutcome::Ignored) {
+        return;
+    }
+    if (plan.Outcome == TMoveOutcome::Refused) {
+        PlayErrorSound();
+        return;
+    }
+    // The pixels already on screen move; the tile is not redrawn on the way.
+    const QRect slide(plan.Slide.Left, plan.Slide.Top, plan.Slide.Width, plan.Slide.Height);
+    for (int32_t step : SlideSteps(plan.Distance)) {
+        const uint32_t t0 = Game.Now();
+        const QPoint offset = StepOffset(plan.Direction, step);
+        MainPaint->Scroll(slide, offset.x(), offset.y());
+        WaitSince(Game, t0, SlideStepMs);
+    }
+    PlayMoveSound();
+    Game.Move(plan);
+    DrawTile(plan.Cell.Left, plan.Cell.Top, Game.Board.Hole());
+}
+
+void TMainForm::CmUpClick(QObject*) {
+    MoveTile(Game.Arrow(ArrowUp));
+}
+
+void TMainForm::CmDownClick(QObject*) {
+    MoveTile(Game.Arrow(ArrowDown));
+}
+
+void TMainForm::CmLeftClick(QObject*) {
+    MoveTile(Game.Arrow(ArrowLeft));
+}
+
+void TMainForm::CmRightClick(QObject*) {
+    MoveTile(Game.Arrow(ArrowRight));
+}
+
+void TMainForm::ClockTimerTimer(QObject*) {
+    const TTickOutcome outcome = Game.Tick();
+    SetClockInterval(outcome.IntervalMs);
+    switch (outcome.Action) {
+        case TTickAction::ShowTime:
+            ClockText->setText(QString::fromStdString(outcome.Text));
+            break;
+        case TTickAction::SwapColours:
+            SwapClockColours();
+            break;
+        case TTickAction::Finish:
+            ClockTimer->stop();
+            ShowClockNormalColours();
+            MainPaint->Invalidate();
+            CheckNewRecord(Game.Clock.FinalSeconds);
+            break;
+    }
+}
+
+void TMainForm::AppMinimize(QObject*) {
+    Game.Minimize(ClockTimer->isActive());
+    ClockTimer->stop();
+}
+
+void TMainForm::AppRestore(QObject*) {
+    if (Game.Restore()) {
+        EnableClockTimer();
+    }
+}
+
+void TMainForm::PauseBtnClick(QObject*) {
+    FollowPause(Game.PauseWatch.Paused(Game.Now()));
+    // Where the desktop leaves the window on screen, using it ends the pause.
+    qApp->installEventFilter(this);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            window->showMinimized();
+        }
+    }
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Focus moving to another program is no minimize; it counts only where the desktop reports
+    // no minimize at all.
+    if (event->type() == QEvent::WindowStateChange) {
+        FollowPause(Game.PauseWatch.StateChanged(isMinimized()));
+    } else if (event->type() == QEvent::ActivationChange) {
+        FollowPause(Game.PauseWatch.ActiveChanged(isActiveWindow()));
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    // Every key is offered first as a shortcut override, also one that then moves a tile as a
+    // shortcut and never arrives as a key press.
+    if (type == QEvent::MouseButtonPress || type == QEvent::ShortcutOverride) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this &&
+            Game.PauseWatch.Used(Game.Now()) == TPauseStep::Resume) {
+            // The desktop never minimized the window, whatever the toolkit still believes.
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            FollowPause(TPauseStep::Resume);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::FollowPause(TPauseStep step) {
+    if (step == TPauseStep::Stop) {
+        Guarded([this] { AppMinimize(this); });
+    } else if (step == TPauseStep::Resume) {
+        qApp->removeEventFilter(this);
+        Guarded([this] { AppRestore(this); });
+    }
+}
+
+void TMainForm::EnableClockTimer() {
+    // Enabling a running timer must not restart its period.
+    if (!ClockTimer->isActive()) {
+        ClockTimer->start();
+    }
+}
+
+void TMainForm::SetClockInterval(int32_t ms) {
+    // A new interval restarts the period, so only a real change sets it.
+    if (ClockTimer->interval() != ms) {
+        ClockTimer->setInterval(ms);
+    }
+}
+
+void TMainForm::ShowClockNormalColours() {
+    // Lime on navy.
+    QPalette clock = ClockText->palette();
+    clock.setColor(QPalette::Window, Qt::darkBlue);
+    clock.setColor(QPalette::WindowText, Qt::green);
+    ClockText->setPalette(clock);
+}
+
+void TMainForm::SwapClockColours() {
+    QPalette clock = ClockText->palette();
+    const QColor text = clock.color(QPalette::WindowText);
+    clock.setColor(QPalette::WindowText, clock.color(QPalette::Window));
+    clock.setColor(QPalette::Window, text);
+    ClockText->setPalette(clock);
+}
+
+void TMainForm::CheckNewRecord(int32_t seconds) {
+    if (!IsNewRecord(Settings, Game.Level, seconds)) {
+        return;
+    }
+    Guarded([&] {
+        TInputNameDlg dialog(this);
+        // However it was closed, the name field holds the name.
+        dialog.exec();
+        StoreRecord(Settings, Game.Level, dialog.NameEdit->text().toStdString(), seconds);
+        // Saved at once, so a crash or a power cut before the exit cannot lose the record.
+        SaveSettingsNow();
+    });
+}
+
+void TMainForm::PlayMoveSound() {
+    if (CmSound->isChecked()) {
+        Sounds.PlayWave(MoveSoundFile);
+    }
+}
+
+void TMainForm::PlayErrorSound() {
+    if (CmSound->isChecked()) {
+        Sounds.PlayWave(ErrorSoundFile);
+    }
+}
+
+void TMainForm::BackMusicNotify(QObject*) {
+    // A stop asked for by the switch finds the music switched off, and a replaced request finds
+    // the player playing: both leave it as it is. A piece that had stopped at its end would play
+    // again here, but the device starts it over by itself.
+    if (BackMusic->Mode() == TPlayerMode::Stopped && CmMusic->isChecked()) {
+        BackMusic->Play();
+    }
+}
+
+void TMainForm::LoadStartupPicture() {
+    if (Settings.BitmapFileName.empty()) {
+        return;
+    }
+    try {
+        // Stored names are bytes as the file system has them; relative ones start here.
+        const QByteArray name = QByteArray::fromStdString(Settings.BitmapFileName);
+        FinalImage->SetPicture(LoadWindowsBitmap(name));
+    } catch (const std::exception& error) {
+        ShowErrorBox(error);
+        Settings.BitmapFileName.clear();
+    }
+}
+
+void TMainForm::PlayPicture(const std::function<QImage()>& load) {
+    Guarded([&] { FinalImage->SetPicture(load()); });
+    CmReset->trigger();
+}
+
+void TMainForm::CmNewClick(QObject*) {
+    TSelSampDlg dialog(this);
+    dialog.exec();
+    if (dialog.SelectedSample >= 0) {
+        PlayPicture([&] { return LoadSampleBitmap(dialog.SelectedSample); });
+    }
+}
+
+void TMainForm::AttachPictureDisc(TPlayAndEditDlg* launcher) {
+    PlayAndEditDlg = launcher;
+    CmDisc->setVisible(launcher != nullptr && launcher->HasPictures());
+}
+
+void TMainForm::CmDiscClick(QObject*) {
+    if (PlayAndEditDlg != nullptr && PlayAndEditDlg->exec() == TPlayAndEditDlg::PlayResult) {
+        PlayPicture([this] { return LoadWindowsBitmap(PlayAndEditDlg->SelectedPicture); });
+    }
 }

@@ -1,21 +1,20 @@
-// TMainForm.h: the main window: toolbar, menu, board, clock and the finished picture.
+// TMainForm.h: the main window, the game's front end: it turns the player's input into calls on
+// the game and the game's answers into the board, the clock, sounds and dialogs.
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 
-#include "app/core/PauseWatch.h"
 #include "audio/core/MusicDevice.h"
 #include "audio/core/SoundEffects.h"
-#include "engine/core/Board.h"
 #include "engine/core/Clocks.h"
-#include "engine/core/GameClock.h"
-#include "engine/core/MoveRules.h"
+#include "engine/core/Game.h"
+#include "settings/core/Infobank.h"
 #include "settings/core/SettingsStore.h"
 #include "ui_TMainForm.h"
 
-class QAbstractButton;
 class TMediaPlayer;
 class TPlayAndEditDlg;
 
@@ -35,67 +34,55 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     explicit TMainForm(const TMainFormSeams& seams, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Lifecycle (app/TMainForm.cpp)
     void FormCreate(QObject* sender);
     void FormShow(QObject* sender);
     void FormDestroy(QObject* sender);
 
-    // Levels, numbers and exit (app/TMainForm.cpp)
+    // The game menu and its toolbar buttons; a switch's state is its item's check mark.
+    void CmResetClick(QObject* sender);
+    void CmNewClick(QObject* sender);
     void CmBasicClick(QObject* sender);
     void CmMiddleClick(QObject* sender);
     void CmAdvanceClick(QObject* sender);
+    void CmUserClick(QObject* sender);
+    void CmMusicClick(QObject* sender);
     void CmNumberClick(QObject* sender);
+    void CmScopeClick(QObject* sender);
     void CmExitClick(QObject* sender);
+    void CmAboutClick(QObject* sender);
 
-    // New game and drawing the board (app/MainFormBoard.cpp)
-    void CmResetClick(QObject* sender);
+    // The board: its drawing, the pointer over it and the moves of the mouse and the keys.
     void MainPaintPaint(QObject* sender);
     void DrawTile(int32_t x, int32_t y, int32_t value);
-
-    // Tile moves from the mouse and the arrow keys (app/MainFormMoves.cpp)
     void MainPaintMouseDown(QObject* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
                             int32_t x, int32_t y);
     void MainPaintMouseMove(QObject* sender, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
-    void MoveTile(int32_t x, int32_t y);
+    void MoveTile(const TMovePlan& plan);
     void CmUpClick(QObject* sender);
     void CmDownClick(QObject* sender);
     void CmLeftClick(QObject* sender);
     void CmRightClick(QObject* sender);
 
-    // The game clock, pausing and completion (app/MainFormClock.cpp)
+    // The clock, the pause and the end of a game.
     void ClockTimerTimer(QObject* sender);
     void AppMinimize(QObject* sender);
     void AppRestore(QObject* sender);
     void PauseBtnClick(QObject* sender);
-
-    // Best times (app/MainFormRecords.cpp)
     void CheckNewRecord(int32_t seconds);
-    void CmScopeClick(QObject* sender);
 
-    // Sound effects, background music and their switches (app/MainFormSound.cpp)
-    void CmSoundClick(QObject* sender);
-    void CmMusicClick(QObject* sender);
     void PlayMoveSound();
     void PlayErrorSound();
     void BackMusicNotify(QObject* sender);
 
-    // The start-up picture and the sample chooser (app/MainFormPictures.cpp)
+    // The picture named in the settings, shown at start.
     void LoadStartupPicture();
-    void CmNewClick(QObject* sender);
+    // Makes the loaded picture the game's and starts a new game with it; a picture that fails
+    // to load is told and leaves the one before, and the new game starts all the same.
+    void PlayPicture(const std::function<QImage()>& load);
 
-    // The picture disc (app/MainFormDisc.cpp): its command is there only while the
-    // launcher found pictures on a disc.
+    // The picture disc's command is there only while the launcher found pictures on a disc.
     void AttachPictureDisc(TPlayAndEditDlg* launcher);
     void CmDiscClick(QObject* sender);
-
-    // Custom grid size (app/MainFormUserSize.cpp)
-    void CmUserClick(QObject* sender);
-
-    // About box (app/MainFormAbout.cpp)
-    void CmAboutClick(QObject* sender);
-
-    // The level whose menu item carries the check mark.
-    int32_t CheckedLevel() const;
 
     QTimer* ClockTimer;
     TMediaPlayer* BackMusic;
@@ -112,35 +99,23 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void SetUpLook();
     void WireEvents();
     void On(QAction* item, void (TMainForm::*handler)(QObject*));
-    void On(QAbstractButton* button, void (TMainForm::*handler)(QObject*));
-    void UndoLevelCheck();
-    // Puts a toggle's menu item and button to the mark of whichever of them was clicked.
-    void FollowToggle(QObject* sender, QAction* item, QAbstractButton* button);
-    // The item of a level code; codes outside 0 to 3 are Basic.
-    QAction* LevelItem(int32_t level) const;
-    void CheckLevel(QAction* item);
-    void SyncLevelButtons();
-    // Shows one level's button pressed and the other three released.
-    void PressLevelButton(QAbstractButton* pressed);
+    // A new game at the level, which its item and button then show.
+    void StartGame(int32_t level);
+    void ShowLevel();
     void FollowPause(TPauseStep step);
     void EnableClockTimer();
     void SetClockInterval(int32_t ms);
     void ShowClockNormalColours();
     void SwapClockColours();
-    void MoveTowardsHole(TArrowKey key);
     void SaveSettingsNow();
 
     friend struct TMainFormProbe;
 
-    ITickCounter& Ticks;
-    ICalendarClock& Calendar;
     ISettingsStore& Store;
     ISoundEffects& Sounds;
+    TSettings Settings;
+    TGame Game;
     bool FormShown = false;
     TPlayAndEditDlg* PlayAndEditDlg = nullptr;
-
     QImage WorkBitmap;
-    TBoard Board;
-    TClock Clock;
-    TPauseWatch PauseWatch;
 };

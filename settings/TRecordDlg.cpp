@@ -1,4 +1,4 @@
-// TRecordDlg.cpp: the records dialog, filled from the records in memory when it is created.
+// TRecordDlg.cpp: the records dialog, filled from the window's records when it is created.
 #include "settings/TRecordDlg.h"
 
 #include <QStyle>
@@ -6,10 +6,9 @@
 
 #include "forms/DialogKeys.h"
 #include "forms/FormLook.h"
-#include "settings/core/Infobank.h"
 #include "settings/core/Records.h"
 
-TRecordDlg::TRecordDlg(QWidget* parent) : QDialog(parent) {
+TRecordDlg::TRecordDlg(const TSettings& settings, QWidget* parent) : QDialog(parent) {
     setupUi(this);
     // The classic group box, whose title interrupts the frame's top line; the desktop's style
     // sets the title above the frame instead.
@@ -20,13 +19,7 @@ TRecordDlg::TRecordDlg(QWidget* parent) : QDialog(parent) {
         }
     }
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    FormCreate(this);
-    SetUpDialog(this, {BasicName, BasicTime, MiddleName, MiddleTime, AdvanceName, AdvanceTime});
-    KeepOpenOnEscape(this);
-}
-
-void TRecordDlg::FormCreate(QObject*) {
-    const TRecordTexts texts = RecordTexts(Settings);
+    const TRecordTexts texts = RecordTexts(settings);
     const auto text = [](const std::string& bytes) { return QString::fromUtf8(bytes); };
     BasicName->setText(text(texts.BasicName));
     BasicTime->setText(text(texts.BasicTime));
@@ -34,4 +27,6 @@ void TRecordDlg::FormCreate(QObject*) {
     MiddleTime->setText(text(texts.MiddleTime));
     AdvanceName->setText(text(texts.AdvanceName));
     AdvanceTime->setText(text(texts.AdvanceTime));
+    SetUpDialog(this, {BasicName, BasicTime, MiddleName, MiddleTime, AdvanceName, AdvanceTime});
+    KeepOpenOnEscape(this);
 }

@@ -3,12 +3,13 @@
 
 #include <QDialog>
 
+#include "settings/core/Infobank.h"
 #include "ui_TRecordDlg.h"
 
 class TRecordDlg : public QDialog, public Ui::TRecordDlg {
     Q_OBJECT
 
   public:
-    explicit TRecordDlg(QWidget* parent = nullptr);
-    void FormCreate(QObject* sender);
+    // Shows the records as they are now.
+    explicit TRecordDlg(const TSettings& settings, QWidget* parent = nullptr);
 };

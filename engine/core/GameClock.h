@@ -1,4 +1,5 @@
-// GameClock.h: the game clock, measured on the 32-bit millisecond tick counter, and its completion.
+// GameClock.h: the game clock's fields and arithmetic on the 32-bit millisecond tick counter,
+// and the answers of its ticks; TGame runs it.
 #pragma once
 
 #include <cstdint>
@@ -23,10 +24,6 @@ std::string TimeText(int32_t seconds);
 // Whole seconds since StartTick, right across one wrap of the counter.
 int32_t ElapsedSeconds(const TClock& clock, uint32_t now);
 
-// A new game. It also ends any flashing left over from the game before, so the caller puts
-// the display back to its normal colours and the timer back to IntervalRunning.
-void StartClock(TClock& clock, uint32_t now);
-
 constexpr int32_t IntervalRunning = 1000;
 constexpr int32_t IntervalFlashing = 500;
 
@@ -48,13 +45,3 @@ struct TTickOutcome {
     // period, so the caller sets it only when it differs.
     int32_t IntervalMs = IntervalRunning;
 };
-
-// One tick of the timer: the running time while unsolved, then six colour swaps, then the end.
-TTickOutcome ClockTick(TClock& clock, bool solved, uint32_t now);
-
-// The application was minimized; the caller stops the timer if it was running.
-void MinimizeClock(TClock& clock, bool timerRunning, uint32_t now);
-
-// The application was restored. True when the timer must run again; the time spent minimized
-// is then left out of the game's time.
-bool RestoreClock(TClock& clock, uint32_t now);

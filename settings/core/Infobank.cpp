@@ -9,8 +9,6 @@
 
 #include "text/LittleEndian.h"
 
-TSettings Settings;
-
 const char* const SettingsKey = "\\Software\\Belnovia\\Quorvel";
 
 namespace {

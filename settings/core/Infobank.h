@@ -24,9 +24,6 @@ struct TSettings {
     int32_t UserDefineV = 4;
 };
 
-// The one record of the running program; forms read and assign its fields directly.
-extern TSettings Settings;
-
 // The key under the per-user root that holds the fourteen values.
 extern const char* const SettingsKey;
 

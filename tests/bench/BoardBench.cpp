@@ -34,7 +34,7 @@ class TBoardBench : public QObject {
         store.Put("Music", DwordValue(0));
         store.Put("Sound", DwordValue(0));
         TMainForm form(world.Seams());
-        QCOMPARE(form.CheckedLevel(), level);
+        QCOMPARE(form.LevelGroup->checkedAction(), form.LevelGroup->actions().at(level));
         // The retained image exists from the first paint on; before it, drawing goes nowhere.
         TMainFormProbe::Show(form);
 

@@ -6,7 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "engine/core/GameClock.h"
+#include "engine/core/Game.h"
+#include "fakes/FakeClocks.h"
 
 void PrintTo(TTickAction action, std::ostream* os) {
     const char* const names[] = {"ShowTime", "SwapColours", "Finish"};
@@ -15,24 +16,54 @@ void PrintTo(TTickAction action, std::ostream* os) {
 
 namespace {
 
-// Ticks a solved game every 500 ms from `now` until the sequence finishes; counts the swaps.
-int32_t SwapsUntilFinish(TClock& clock, uint32_t now) {
-    int32_t swaps = 0;
-    for (int i = 0; i < 100; ++i, now += 500) {
-        const TTickOutcome outcome = ClockTick(clock, true, now);
-        // The display keeps the last running time throughout.
-        EXPECT_EQ(outcome.Text, "");
-        if (outcome.Action == TTickAction::Finish) {
-            EXPECT_EQ(outcome.IntervalMs, 1000);
-            return swaps;
-        }
-        EXPECT_EQ(outcome.Action, TTickAction::SwapColours);
-        EXPECT_EQ(outcome.IntervalMs, 500);
-        ++swaps;
+// A game whose clock the tests run by hand: each call sets the tick counter first.
+class ClockRig : public testing::Test {
+  protected:
+    TFakeTickCounter Ticks;
+    TFakeCalendarClock Calendar;
+    TGame Game{Ticks, Calendar, true};
+    const TClock& clock = Game.Clock;
+
+    void Start(uint32_t now) {
+        Ticks.Value = now;
+        Game.NewGame(LevelBasic, {});
     }
-    ADD_FAILURE() << "the completion never finished";
-    return swaps;
-}
+    TTickOutcome Tick(bool solved, uint32_t now) {
+        Game.Board.Solved = solved;
+        Ticks.Value = now;
+        return Game.Tick();
+    }
+    void Minimize(bool timerRunning, uint32_t now) {
+        Ticks.Value = now;
+        Game.Minimize(timerRunning);
+    }
+    bool Restore(uint32_t now) {
+        Ticks.Value = now;
+        return Game.Restore();
+    }
+
+    // Ticks a solved game every 500 ms from `now` until the sequence finishes; counts the swaps.
+    int32_t SwapsUntilFinish(uint32_t now) {
+        int32_t swaps = 0;
+        for (int i = 0; i < 100; ++i, now += 500) {
+            const TTickOutcome outcome = Tick(true, now);
+            // The display keeps the last running time throughout.
+            EXPECT_EQ(outcome.Text, "");
+            if (outcome.Action == TTickAction::Finish) {
+                EXPECT_EQ(outcome.IntervalMs, 1000);
+                return swaps;
+            }
+            EXPECT_EQ(outcome.Action, TTickAction::SwapColours);
+            EXPECT_EQ(outcome.IntervalMs, 500);
+            ++swaps;
+        }
+        ADD_FAILURE() << "the completion never finished";
+        return swaps;
+    }
+};
+using RunningClock = ClockRig;
+using Minimizing = ClockRig;
+using Completion = ClockRig;
 
 TEST(TimeText, DocumentedTimes) {
     const struct {
@@ -53,151 +84,94 @@ TEST(TimeText, NegativeStoredTimeUsesTruncatingDivisionUnchecked) {
     EXPECT_EQ(TimeText(INT32_MIN), "-596523:-14:-8");
 }
 
-TEST(RunningClock, DisplayedTimeAndFinalTimeOfTheDocumentedSolve) {
-    TClock clock;
-    StartClock(clock, 5000);
-    // The last running tick, 83.4 s into the game.
-    TTickOutcome outcome = ClockTick(clock, false, 88400);
-    EXPECT_EQ(outcome.Action, TTickAction::ShowTime);
-    EXPECT_EQ(outcome.Text, "00:01:23");
-    // Solved at 83.9 s; the next tick comes at 84.4 s and takes the time without showing it.
-    outcome = ClockTick(clock, true, 89400);
-    EXPECT_EQ(outcome.Action, TTickAction::SwapColours);
-    EXPECT_EQ(outcome.Text, "");
+TEST_F(RunningClock, HundredHoursShowThreeHourDigits) {
+    Start(1000);
+    EXPECT_EQ(Tick(false, 360001000u).Text, "100:00:00");
+}
+
+TEST_F(RunningClock, CounterWrapDuringTheGameIsHarmless) {
+    Start(4294966296u);  // 1 s before the counter wraps
+    EXPECT_EQ(Tick(false, 82000).Text, "00:01:23");
+    EXPECT_EQ(Tick(true, 83000).Action, TTickAction::SwapColours);
     EXPECT_EQ(clock.FinalSeconds, 84);
 }
 
-TEST(RunningClock, HundredHoursShowThreeHourDigits) {
-    TClock clock;
-    StartClock(clock, 1000);
-    EXPECT_EQ(ClockTick(clock, false, 360001000u).Text, "100:00:00");
-}
-
-TEST(RunningClock, CounterWrapDuringTheGameIsHarmless) {
-    TClock clock;
-    StartClock(clock, 4294966296u);  // 1 s before the counter wraps
-    EXPECT_EQ(ClockTick(clock, false, 82000).Text, "00:01:23");
-    EXPECT_EQ(ClockTick(clock, true, 83000).Action, TTickAction::SwapColours);
-    EXPECT_EQ(clock.FinalSeconds, 84);
-}
-
-TEST(RunningClock, TimeIsRecomputedNotCountedFromTicks) {
-    TClock clock;
-    StartClock(clock, 0);
+TEST_F(RunningClock, TimeIsRecomputedNotCountedFromTicks) {
+    Start(0);
     // Ticks that came late or were merged do not slow the clock down.
-    EXPECT_EQ(ClockTick(clock, false, 1000).Text, "00:00:01");
-    EXPECT_EQ(ClockTick(clock, false, 7999).Text, "00:00:07");
+    EXPECT_EQ(Tick(false, 1000).Text, "00:00:01");
+    EXPECT_EQ(Tick(false, 7999).Text, "00:00:07");
 }
 
-TEST(Minimize, TenMinutesMinimizedAreLeftOut) {
-    TClock clock;
-    StartClock(clock, 10000);
-    EXPECT_EQ(ClockTick(clock, false, 71000).Text, "00:01:01");
-    MinimizeClock(clock, true, 71500);
-    EXPECT_TRUE(RestoreClock(clock, 671500));
-    EXPECT_EQ(clock.StartTick, 610000u);
-    EXPECT_EQ(ClockTick(clock, false, 672000).Text, "00:01:02");
-    EXPECT_EQ(ClockTick(clock, true, 673000).Action, TTickAction::SwapColours);
-    EXPECT_EQ(clock.FinalSeconds, 63);
-}
-
-TEST(Minimize, RepeatedMinimizeDoesNotStopTheClockForGood) {
-    TClock clock;
-    StartClock(clock, 10000);
-    MinimizeClock(clock, true, 71500);
+TEST_F(Minimizing, RepeatedMinimizeDoesNotStopTheClockForGood) {
+    Start(10000);
+    Minimize(true, 71500);
     // The second notification finds the timer already stopped.
-    MinimizeClock(clock, false, 80000);
-    EXPECT_TRUE(RestoreClock(clock, 671500));
+    Minimize(false, 80000);
+    EXPECT_TRUE(Restore(671500));
     EXPECT_EQ(clock.StartTick, 610000u);
 }
 
-TEST(Minimize, RepeatedRestoreDoesNotMoveTheStartTwice) {
-    TClock clock;
-    StartClock(clock, 10000);
-    MinimizeClock(clock, true, 71500);
-    EXPECT_TRUE(RestoreClock(clock, 671500));
-    EXPECT_FALSE(RestoreClock(clock, 700000));
+TEST_F(Minimizing, RepeatedRestoreDoesNotMoveTheStartTwice) {
+    Start(10000);
+    Minimize(true, 71500);
+    EXPECT_TRUE(Restore(671500));
+    EXPECT_FALSE(Restore(700000));
     EXPECT_EQ(clock.StartTick, 610000u);
 }
 
-TEST(Minimize, CounterReadingZeroAtMinimizeStillResumes) {
-    TClock clock;
-    StartClock(clock, 4294901760u);  // 65.536 s before the counter wraps
-    MinimizeClock(clock, true, 0);
-    EXPECT_TRUE(RestoreClock(clock, 600000));
+TEST_F(Minimizing, CounterReadingZeroAtMinimizeStillResumes) {
+    Start(4294901760u);  // 65.536 s before the counter wraps
+    Minimize(true, 0);
+    EXPECT_TRUE(Restore(600000));
     EXPECT_EQ(clock.StartTick, 534464u);
-    EXPECT_EQ(ClockTick(clock, false, 600000).Text, "00:01:05");
+    EXPECT_EQ(Tick(false, 600000).Text, "00:01:05");
 }
 
-TEST(Minimize, FinishedGameStaysStoppedAcrossMinimizeAndRestore) {
-    TClock clock;
-    StartClock(clock, 0);
-    ClockTick(clock, true, 30000);
-    SwapsUntilFinish(clock, 30500);
-    const TClock before = clock;
-    MinimizeClock(clock, false, 100000);
-    EXPECT_FALSE(RestoreClock(clock, 700000));
-    EXPECT_EQ(clock.StartTick, before.StartTick);
-    EXPECT_EQ(clock.FinalSeconds, 30);
-}
-
-TEST(Minimize, MinimizedBeforeTheFirstCompletionTickIsNotCounted) {
-    TClock clock;
-    StartClock(clock, 0);
+TEST_F(Minimizing, MinimizedBeforeTheFirstCompletionTickIsNotCounted) {
+    Start(0);
     // Solved at 30.2 s, minimized at 30.5 s before the tick at 31 s could come.
-    MinimizeClock(clock, true, 30500);
-    EXPECT_TRUE(RestoreClock(clock, 630500));
-    ClockTick(clock, true, 631000);
+    Minimize(true, 30500);
+    EXPECT_TRUE(Restore(630500));
+    Tick(true, 631000);
     EXPECT_EQ(clock.FinalSeconds, 31);
 }
 
-TEST(Minimize, FlashingGoesOnAfterRestore) {
-    TClock clock;
-    StartClock(clock, 0);
-    ClockTick(clock, true, 30000);
-    ClockTick(clock, true, 30500);
-    MinimizeClock(clock, true, 30700);
-    EXPECT_TRUE(RestoreClock(clock, 90700));
-    EXPECT_EQ(SwapsUntilFinish(clock, 91000), 4);
+TEST_F(Minimizing, FlashingGoesOnAfterRestore) {
+    Start(0);
+    Tick(true, 30000);
+    Tick(true, 30500);
+    Minimize(true, 30700);
+    EXPECT_TRUE(Restore(90700));
+    EXPECT_EQ(SwapsUntilFinish(91000), 4);
     EXPECT_EQ(clock.FinalSeconds, 30);
 }
 
-TEST(Completion, SixSwapsThenFinish) {
-    TClock clock;
-    StartClock(clock, 0);
-    ClockTick(clock, false, 29000);
-    EXPECT_EQ(SwapsUntilFinish(clock, 30000), 6);
-    EXPECT_EQ(clock.FinalSeconds, 30);
-    EXPECT_EQ(clock.BlinkCount, 0);
-}
-
-TEST(Completion, SolveWithinTheFirstSecondRestartsTheSwaps) {
-    TClock clock;
-    StartClock(clock, 1000);
+TEST_F(Completion, SolveWithinTheFirstSecondRestartsTheSwaps) {
+    Start(1000);
     // 0.6 s: the time computes to 0 and stays untaken, one swap is made.
-    EXPECT_EQ(ClockTick(clock, true, 1600).Action, TTickAction::SwapColours);
+    EXPECT_EQ(Tick(true, 1600).Action, TTickAction::SwapColours);
     EXPECT_EQ(clock.FinalSeconds, 0);
     EXPECT_EQ(clock.BlinkCount, 5);
     // 1.1 s: the time is taken and six more swaps follow, seven in all.
-    EXPECT_EQ(SwapsUntilFinish(clock, 2100), 6);
+    EXPECT_EQ(SwapsUntilFinish(2100), 6);
     EXPECT_EQ(clock.FinalSeconds, 1);
 }
 
-TEST(Completion, NewGameDuringFlashingDoesNotInheritIt) {
-    TClock clock;
-    StartClock(clock, 0);
-    ClockTick(clock, true, 30000);
-    ClockTick(clock, true, 30500);
+TEST_F(Completion, NewGameDuringFlashingDoesNotInheritIt) {
+    Start(0);
+    Tick(true, 30000);
+    Tick(true, 30500);
     EXPECT_EQ(clock.BlinkCount, 4);
-    StartClock(clock, 30800);
+    Start(30800);
     EXPECT_EQ(clock.BlinkCount, 0);
     EXPECT_EQ(clock.FinalSeconds, 0);
     EXPECT_EQ(clock.StartTick, 30800u);
-    const TTickOutcome outcome = ClockTick(clock, false, 31000);
+    const TTickOutcome outcome = Tick(false, 31000);
     EXPECT_EQ(outcome.Action, TTickAction::ShowTime);
     EXPECT_EQ(outcome.Text, "00:00:00");
     EXPECT_EQ(outcome.IntervalMs, 1000);
-    EXPECT_EQ(SwapsUntilFinish(clock, 50800), 6);
+    EXPECT_EQ(SwapsUntilFinish(50800), 6);
     EXPECT_EQ(clock.FinalSeconds, 20);
 }
 

@@ -263,18 +263,6 @@ TEST(SlideSteps, ShortDistanceStillMovesAPixelAStep) {
     EXPECT_EQ(SlideSteps(0), std::vector<int32_t>{});
 }
 
-TEST(ApplyMove, LastMoveSolvesThePicture) {
-    TBoard board;
-    LayOutBoard(board, {3, 3});
-    board.BoardCells = {0, 1, 2, 3, 4, 5, 6, 8, 7};
-    const TMovePlan plan = PlanMove(board, 300, 300);
-    ASSERT_EQ(plan.Direction, crPointLeft);
-    ApplyMove(board, plan);
-    EXPECT_EQ(board.BoardCells, (decltype(board.BoardCells){0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_TRUE(board.Solved);
-    EXPECT_EQ(PlanMove(board, 300, 180).Outcome, TMoveOutcome::Ignored);
-}
-
 TEST(ApplyMove, TileTakesTheHoleAndLeavesTheHoleBehind) {
     TBoard board = WithHoleAt({3, 3}, 4);
     ApplyMove(board, PlanMove(board, 300, 180));

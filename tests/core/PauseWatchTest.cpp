@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/PauseWatch.h"
+#include "engine/core/PauseWatch.h"
 
 namespace {
 

@@ -91,7 +91,6 @@ class TAboutBoxTest : public QObject {
         const auto cells = TMainFormProbe::Board(form).BoardCells;
         const uint32_t start = TMainFormProbe::Clock(form).StartTick;
         const std::vector<std::string> music = World->Music.Log;
-        const TSettings settings = Settings;
         TModalWatcher dialogs;
         dialogs.Answer = [&](QWidget* modal) {
             auto* box = qobject_cast<TAboutBox*>(modal);
@@ -115,9 +114,6 @@ class TAboutBoxTest : public QObject {
         QVERIFY(TMainFormProbe::Board(form).BoardCells == cells);
         QCOMPARE(TMainFormProbe::Clock(form).StartTick, start);
         QCOMPARE(World->Music.Log, music);
-        QCOMPARE(Settings.Level, settings.Level);
-        QCOMPARE(Settings.UserDefineH, settings.UserDefineH);
-        QCOMPARE(Settings.BitmapFileName, settings.BitmapFileName);
     }
 };
 

@@ -27,7 +27,8 @@ class TDialogsTest : public QObject {
         QTest::addColumn<TDialogMaker>("make");
         QTest::addColumn<bool>("closes");
         QTest::newRow("name dialog") << TDialogMaker([] { return new TInputNameDlg; }) << false;
-        QTest::newRow("records dialog") << TDialogMaker([] { return new TRecordDlg; }) << false;
+        QTest::newRow("records dialog")
+            << TDialogMaker([] { return new TRecordDlg(TSettings{}); }) << false;
         QTest::newRow("About box") << TDialogMaker([] { return new TAboutBox; }) << false;
         QTest::newRow("sample chooser") << TDialogMaker([] { return new TSelSampDlg; }) << true;
         QTest::newRow("custom size dialog") << TDialogMaker([] { return new TUserDefDlg; }) << true;
@@ -62,7 +63,7 @@ class TDialogsTest : public QObject {
     }
 
     void RecordBoxTitlesInterruptTheFrameLine() {
-        TRecordDlg dialog;
+        TRecordDlg dialog{TSettings{}};
         for (QGroupBox* box : {dialog.GroupBox2, dialog.GroupBox3, dialog.GroupBox1}) {
             const QImage image = box->grab().toImage();
             // The frame's top line, found right of the title: the first row off the face.

@@ -108,7 +108,7 @@ class TLanguageTest : public QObject {
         TInputNameDlg name;
         Check(name, name.Label2->text(), QStringLiteral("請輸入您的大名："),
               QStringLiteral("Please enter your name:"));
-        TRecordDlg records;
+        TRecordDlg records{TSettings{}};
         Check(records, records.GroupBox3->title(), QStringLiteral("中級者"),
               QStringLiteral("Intermediate"));
         TSelSampDlg chooser;

@@ -7,8 +7,6 @@
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "app/TMainForm.h"
-#include "core/InversionRule.h"
-#include "settings/core/Infobank.h"
 
 class TMainFormTest : public QObject {
     Q_OBJECT
@@ -39,19 +37,7 @@ class TMainFormTest : public QObject {
         QVERIFY(!form.CmMusic->isChecked() && !form.MusicBtn->isChecked());
         QVERIFY(form.CmNumber->isChecked() && form.NumberBtn->isChecked());
         QCOMPARE(Board(form).ColCount, 7);
-        QCOMPARE(Board(form).TileWidth, 51);
         QVERIFY(form.ClockTimer->isActive());
-    }
-
-    void UnknownStoredLevelStartsAndIsSavedAsBasic() {
-        World->Store.Put("Level", DwordValue(7));
-        {
-            TMainForm form(Seams());
-            QVERIFY(form.CmBasic->isChecked());
-            QVERIFY(form.BasicBtn->isChecked());
-            QCOMPARE(Board(form).ColCount, 3);
-        }
-        QCOMPARE(*World->Store.Get("Level"), DwordValue(0));
     }
 
     void FormDestroyCollectsTheCheckMarks() {
@@ -70,51 +56,6 @@ class TMainFormTest : public QObject {
         QCOMPARE(World->Store.WriteLog.size(), size_t{14});
     }
 
-    void LevelCommandAlwaysStartsANewGame() {
-        TMainForm form(Seams());
-        QVERIFY(form.CmBasic->isChecked());
-        World->Ticks.Value = 5000;
-        World->Calendar.Value += 1;
-        const auto before = Board(form).BoardCells;
-        form.BasicBtn->click();
-        QVERIFY(form.CmBasic->isChecked());
-        QVERIFY(form.BasicBtn->isChecked());
-        QCOMPARE(Clock(form).StartTick, 5000u);
-        QVERIFY(Board(form).BoardCells != before);
-
-        form.CmMiddle->trigger();
-        QVERIFY(form.CmMiddle->isChecked() && !form.CmBasic->isChecked());
-        QVERIFY(form.MiddleBtn->isChecked() && !form.BasicBtn->isChecked());
-        QCOMPARE(Board(form).ColCount, 5);
-    }
-
-    void NewGamesCanBeSolvedAtEveryLevel() {
-        TMainForm form(Seams());
-        for (QAction* level : {form.CmBasic, form.CmMiddle, form.CmAdvance}) {
-            for (int second = 0; second < 20; ++second) {
-                World->Calendar.Value = 1700000000 + second;
-                level->trigger();
-                QVERIFY2(SolvableByInversions(Board(form)),
-                         qPrintable(QStringLiteral("%1 at time %2")
-                                        .arg(level->objectName())
-                                        .arg(World->Calendar.Value)));
-            }
-        }
-    }
-
-    void NumberToggleKeepsTheGameAndTheClock() {
-        TMainForm form(Seams());
-        World->Ticks.Value = 7000;
-        const auto cells = Board(form).BoardCells;
-        const uint32_t start = Clock(form).StartTick;
-        form.CmNumber->trigger();
-        QVERIFY(!form.CmNumber->isChecked());
-        QVERIFY(!form.NumberBtn->isChecked());
-        QCOMPARE(Board(form).BoardCells, cells);
-        QCOMPARE(Clock(form).StartTick, start);
-        QVERIFY(form.ClockTimer->isActive());
-    }
-
     void ToolbarAndMenuMirrorEachOther() {
         TMainForm form(Seams());
         // The music switch plays or stops the device that the first show opens.
@@ -127,6 +68,12 @@ class TMainFormTest : public QObject {
         QVERIFY(form.SoundBtn->isChecked());
         form.MusicBtn->click();
         QVERIFY(!form.CmMusic->isChecked() && !form.MusicBtn->isChecked());
+        // The numbers switch keeps the game and its clock.
+        const auto cells = Board(form).BoardCells;
+        const uint32_t start = Clock(form).StartTick;
+        form.NumberBtn->click();
+        QVERIFY(!form.CmNumber->isChecked() && !form.NumberBtn->isChecked());
+        QVERIFY(Board(form).BoardCells == cells && Clock(form).StartTick == start);
     }
 
     void WindowHasItsLayout() {
@@ -173,23 +120,36 @@ class TMainFormTest : public QObject {
         QVERIFY(clockText.height() <= form.ClockText->contentsRect().height());
     }
 
-    void DrawTilePaintsFrameNumberAndHole() {
-        World->Store.Put("Level", DwordValue(0));
+    void DrawTileTakesEachPieceFromItsPlaceWithFrameNumberAndHole() {
+        // Tiles of 90 x 180 on a grid of 4 x 2: a piece's column and row come from different
+        // sizes.
+        World->Store.Put("Level", DwordValue(LevelUser));
+        World->Store.Put("User define number H", DwordValue(4));
+        World->Store.Put("User define number V", DwordValue(2));
         TMainForm form(Seams());
         TMainFormProbe::Show(form);
-        TBoard& board = Board(form);
+        const QImage& work = TMainFormProbe::WorkBitmap(form);
+        const QImage& canvas = form.MainPaint->Canvas();
+        const int w = 90;
+        const int h = 180;
+        for (int value = 0; value < 7; ++value) {
+            form.DrawTile(0, 0, value);
+            // Inside the frame and clear of the number, the piece shows its own place.
+            const QPoint piece((value % 4) * w, (value / 4) * h);
+            for (QPoint at : {QPoint(45, 30), QPoint(80, 100)}) {
+                QVERIFY2(canvas.pixel(at) == work.pixel(piece + at),
+                         qPrintable(QString::number(value)));
+            }
+        }
         form.DrawTile(0, 0, 0);
-        form.DrawTile(120, 0, board.Hole());
-        const QImage canvas = form.MainPaint->Canvas();
-        const int w = board.TileWidth;
-        const int h = board.TileHeight;
+        form.DrawTile(w, 0, 7);
         // Picture tile: white left and top, black bottom and right, top-right corner untouched.
         QCOMPARE(canvas.pixel(0, 5), qRgb(255, 255, 255));
         QCOMPARE(canvas.pixel(5, 0), qRgb(255, 255, 255));
         QCOMPARE(canvas.pixel(5, h - 1), qRgb(0, 0, 0));
         QCOMPARE(canvas.pixel(w - 1, 5), qRgb(0, 0, 0));
         QCOMPARE(canvas.pixel(0, h - 1), qRgb(0, 0, 0));
-        QCOMPARE(canvas.pixel(w - 1, 0), TMainFormProbe::WorkBitmap(form).pixel(w - 1, 0));
+        QCOMPARE(canvas.pixel(w - 1, 0), work.pixel(w - 1, 0));
         // The number "1" in red inside its 16-pixel cell at (1, h - 16).
         int red = 0;
         for (int y = h - 16; y < h - 1; ++y) {
@@ -199,15 +159,14 @@ class TMainFormTest : public QObject {
         }
         QVERIFY(red > 5);
         // The hole: green inside its frame, no number.
-        QCOMPARE(canvas.pixel(120 + 5, h - 8), qRgb(0, 128, 0));
-        QCOMPARE(canvas.pixel(120 + w - 1, 0), qRgb(0, 128, 0));
+        QCOMPARE(canvas.pixel(w + w - 1, 0), qRgb(0, 128, 0));
         for (int y = 1; y < h - 1; ++y) {
             for (int x = 1; x < w - 1; ++x) {
-                QCOMPARE(canvas.pixel(120 + x, y), qRgb(0, 128, 0));
+                QCOMPARE(canvas.pixel(w + x, y), qRgb(0, 128, 0));
             }
         }
         // DrawTile reaches the screen at once.
-        QCOMPARE(Screen(form).pixel(125, 60), qRgb(0, 128, 0));
+        QCOMPARE(Screen(form).pixel(w + 5, 60), qRgb(0, 128, 0));
     }
 
     void NumbersOffLeaveThePictureClean() {
@@ -281,6 +240,7 @@ class TMainFormTest : public QObject {
         // its button alone pressed.
         const QList<QAbstractButton*> buttons{form.BasicBtn, form.MiddleBtn, form.AdvanceBtn,
                                               form.UserBtn};
+        // Each choice starts a new game, also of the level already chosen.
         const struct {
             QAction* Item;
             QAbstractButton* Button;
@@ -289,7 +249,9 @@ class TMainFormTest : public QObject {
                        {form.CmAdvance, form.AdvanceBtn},
                        {form.CmBasic, form.BasicBtn}};
         for (const auto& choice : choices) {
-            choice.Item->trigger();
+            World->Ticks.Value += 1000;
+            choice.Button->click();
+            QCOMPARE(Clock(form).StartTick, World->Ticks.Value);
             QCOMPARE(form.LevelGroup->checkedAction(), choice.Item);
             for (QAbstractButton* button : buttons) {
                 QCOMPARE(button->isChecked(), button == choice.Button);
@@ -346,7 +308,7 @@ class TMainFormTest : public QObject {
         TMessageBoxCatcher boxes;
         TMainForm form(Seams());
         QCOMPARE(boxes.Texts.size(), 1);
-        QCOMPARE(Settings.BitmapFileName, std::string());
+        QCOMPARE(TMainFormProbe::Settings(form).BitmapFileName, std::string());
     }
 
     void StartupPictureThatIsNoWholeBitmapFileIsALoadFailure() {
@@ -400,7 +362,7 @@ class TMainFormTest : public QObject {
             TMainForm form(Seams());
             QCOMPARE(boxes.Texts, QStringList{c.Text});
             QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
-            QCOMPARE(Settings.BitmapFileName, std::string());
+            QCOMPARE(TMainFormProbe::Settings(form).BitmapFileName, std::string());
         }
     }
 };

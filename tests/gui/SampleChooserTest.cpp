@@ -167,7 +167,7 @@ class TSampleChooserTest : public QObject {
             QCOMPARE(form.FinalImage->Picture().size(), QSize(60, 40));
             ChooseWith(form, [](TSelSampDlg* chooser) { chooser->BitBtn5->click(); });
             QCOMPARE(form.FinalImage->Picture().size(), QSize(300, 301));
-            QCOMPARE(Settings.BitmapFileName, path.toStdString());
+            QCOMPARE(TMainFormProbe::Settings(form).BitmapFileName, path.toStdString());
         }
         QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(path.toStdString()));
     }

@@ -102,8 +102,8 @@ class TUserSizeTest : public QObject {
                     QCOMPARE(dialog->focusWidget(), dialog->OKBtn);
                     QTest::keyClick(dialog, Qt::Key_Return);
                 });
-        QCOMPARE(Settings.UserDefineH, shownH.toInt());
-        QCOMPARE(Settings.UserDefineV, shownV.toInt());
+        QCOMPARE(TMainFormProbe::Settings(form).UserDefineH, shownH.toInt());
+        QCOMPARE(TMainFormProbe::Settings(form).UserDefineV, shownV.toInt());
     }
 
     void AcceptingTwoByElevenLaysOutThatBoardAndRestartsTheClock() {
@@ -117,8 +117,8 @@ class TUserSizeTest : public QObject {
                     TypeInto(dialog->VSpinEdit, QStringLiteral("11"));
                     QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
                 });
-        QCOMPARE(Settings.UserDefineH, 2);
-        QCOMPARE(Settings.UserDefineV, 11);
+        QCOMPARE(TMainFormProbe::Settings(form).UserDefineH, 2);
+        QCOMPARE(TMainFormProbe::Settings(form).UserDefineV, 11);
         QVERIFY(form.CmUser->isChecked());
         QVERIFY(!form.CmBasic->isChecked());
         QVERIFY(form.UserBtn->isChecked());
@@ -227,7 +227,7 @@ class TUserSizeTest : public QObject {
         for (int i = 0; i < 4; ++i) {
             QVERIFY2(buttons[i]->isChecked() == (i == level), qPrintable(buttons[i]->objectName()));
         }
-        QCOMPARE(Settings.UserDefineH, 4);
+        QCOMPARE(TMainFormProbe::Settings(form).UserDefineH, 4);
         QVERIFY(Board(form).BoardCells == cells);
         QCOMPARE(Clock(form).StartTick, start);
         QCOMPARE(Board(form).ColCount, columns);

@@ -1,5 +1,5 @@
 // PauseWatch.cpp: the pause as the desktop's reports show it.
-#include "app/core/PauseWatch.h"
+#include "engine/core/PauseWatch.h"
 
 namespace {
 // How long a desktop that minimizes takes to hide the window, and then some.
