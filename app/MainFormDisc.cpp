@@ -1,7 +1,7 @@
 // MainFormDisc.cpp: the main window's command that plays a picture of the picture disc.
 #include "app/TMainForm.h"
 #include "forms/ErrorBox.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
 
 void TMainForm::AttachPictureDisc(TPlayAndEditDlg* launcher) {
@@ -15,6 +15,6 @@ void TMainForm::CmDiscClick(QObject*) {
     }
     // A picture that fails to load leaves the current one; the new game starts all the same,
     // as after a sample is chosen.
-    Guarded([this] { FinalImage->SetPicture(LoadWindowsBitmap(PlayAndEditDlg->SelectedPicture)); });
+    Guarded([this] { FinalImage->SetPicture(LoadPicture(PlayAndEditDlg->SelectedPicture)); });
     CmReset->trigger();
 }

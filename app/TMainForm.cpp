@@ -57,6 +57,7 @@ void TMainForm::SetUpLook() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     UseFormFont(this);
+    setAcceptDrops(true);
     setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
     FinalImage->SetPicture(QImage(QStringLiteral(":/default.bmp")));
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 
 #include "app/core/PauseWatch.h"
 #include "audio/core/MusicDevice.h"
@@ -82,6 +83,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     // The start-up picture and the sample chooser (app/MainFormPictures.cpp)
     void LoadStartupPicture();
     void CmNewClick(QObject* sender);
+    // A picture from outside (the command line, a drop) becomes the picture of a new game; one
+    // that cannot be read is told and leaves the game as it was.
+    void PlayPicture(const std::function<QImage()>& read);
 
     // The picture disc (app/MainFormDisc.cpp): its command is there only while the
     // launcher found pictures on a disc.
@@ -106,6 +110,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
   protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

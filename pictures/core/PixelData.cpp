@@ -1,5 +1,5 @@
 // PixelData.cpp: the bitmap header as the decoder reads it, the size of uncompressed pixel rows and
-// a walk through run-length data, with every colour index held against the colour table.
+// a walk through run-length data.
 #include "pictures/core/PixelData.h"
 
 #include <algorithm>
@@ -109,37 +109,15 @@ std::optional<TLayout> ReadLayout(std::string_view file) {
     return layout;
 }
 
-// The colour index of the pixel at x in a row of 1, 4 or 8 bits a pixel, first pixel highest.
-uint32_t IndexAt(std::string_view row, uint64_t x, uint32_t bits) {
-    const auto byte = static_cast<uint8_t>(row[x * bits / 8]);
-    const auto shift = static_cast<uint32_t>(8 - bits - x * bits % 8);
-    return (byte >> shift) & ((1u << bits) - 1);
-}
-
 bool RowsCoverPicture(std::string_view pixels, const TLayout& layout) {
     const uint64_t rowBytes = (layout.Width * layout.BitsPerPixel + 31) / 32 * 4;
-    if (layout.Height > pixels.size() / rowBytes) {
-        return false;
-    }
-    if (layout.Colours == 0 || layout.Colours >= 1u << layout.BitsPerPixel) {
-        return true;
-    }
-    for (uint64_t y = 0; y < layout.Height; ++y) {
-        const std::string_view row = pixels.substr(y * rowBytes, rowBytes);
-        for (uint64_t x = 0; x < layout.Width; ++x) {
-            if (IndexAt(row, x, layout.BitsPerPixel) >= layout.Colours) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return layout.Height <= pixels.size() / rowBytes;
 }
 
 // Run-length data covers the picture when every pixel gets a value from it: a jump or an early
 // end of line or of picture leaves pixels that the file never gives.
 bool RunsCoverPicture(std::string_view data, const TLayout& layout) {
     const bool fourBits = layout.Compression == Rle4;
-    const uint32_t bits = fourBits ? 4 : 8;
     uint64_t x = 0;
     uint64_t y = 0;
     size_t at = 0;
@@ -152,11 +130,7 @@ bool RunsCoverPicture(std::string_view data, const TLayout& layout) {
         const uint8_t code = byte(at + 1);
         at += 2;
         if (count > 0) {
-            // One index repeated, or at four bits two in turn.
-            const bool coloured = fourBits ? (code >> 4) < layout.Colours &&
-                                                 (count == 1 || (code & 0xFu) < layout.Colours)
-                                           : code < layout.Colours;
-            if (x + count > layout.Width || !coloured) {
+            if (x + count > layout.Width) {
                 return false;
             }
             x += count;
@@ -178,11 +152,6 @@ bool RunsCoverPicture(std::string_view data, const TLayout& layout) {
             const size_t padded = bytes + bytes % 2;
             if (x + code > layout.Width || at + padded > data.size()) {
                 return false;
-            }
-            for (uint32_t i = 0; i < code; ++i) {
-                if (IndexAt(data.substr(at), i, bits) >= layout.Colours) {
-                    return false;
-                }
             }
             x += code;
             at += padded;

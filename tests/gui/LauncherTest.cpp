@@ -10,7 +10,7 @@
 #include "GuiTestKit.h"
 #include "fakes/FakeEditor.h"
 #include "fakes/FakeVolumes.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
 
 struct TLauncherProbe {
@@ -361,7 +361,7 @@ class TLauncherTest : public QObject {
         AddPicture(QStringLiteral("c.bmp"), 40, 30, Blue);
         QString expected;
         try {
-            LoadWindowsBitmap(PathOf(QStringLiteral("b.bmp")));
+            LoadPicture(PathOf(QStringLiteral("b.bmp")));
         } catch (const std::exception& error) {
             expected = QString::fromUtf8(error.what());
         }

@@ -1,0 +1,120 @@
+// PictureFile.cpp: the picture loader for files, sample resources and dropped image data.
+#include "pictures/PictureFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+#include "files/RegularFile.h"
+#include "pictures/core/PixelData.h"
+
+namespace {
+
+const char* const LargeBitmap = "Bitmap image is too large";
+// The board's green, on which a picture with transparency is laid.
+const QColor PictureBackground(0, 128, 0);
+
+// Whether the image the header declares is more than the reader makes, which it would refuse as
+// if the file were broken. Asked before anything is decoded, so a small file that claims a huge
+// picture costs nothing.
+bool BeyondAllocationLimit(QImageReader& reader) {
+    const QSize size = reader.size();
+    const int depth = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+    if (size.width() <= 0) {
+        return false;
+    }
+    const qint64 bytesPerLine = (qint64{size.width()} * (depth > 0 ? depth : 32) + 31) / 32 * 4;
+    return bytesPerLine * qAbs(qint64{size.height()}) > static_cast<qint64>(PictureFileLimit());
+}
+
+// The JPEG decoder goes on past the end of a file cut short, painting what is missing grey, and
+// tells so only in a warning.
+thread_local bool DecoderWarnedOfEnd = false;
+QtMessageHandler OuterMessageHandler = nullptr;
+
+void WatchDecoderWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("premature end"), Qt::CaseInsensitive)) {
+        DecoderWarnedOfEnd = true;
+    }
+    if (OuterMessageHandler != nullptr) {
+        OuterMessageHandler(type, context, text);
+    }
+}
+
+// A picture with transparency is laid on the board's green.
+QImage OnPictureBackground(const QImage& picture) {
+    if (!picture.hasAlphaChannel()) {
+        return picture;
+    }
+    QImage laid(picture.size(), QImage::Format_RGB32);
+    laid.fill(PictureBackground);
+    QPainter(&laid).drawImage(0, 0, picture);
+    return laid;
+}
+
+}  // namespace
+
+QImage DecodePicture(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    if (BeyondAllocationLimit(reader)) {
+        throw EPictureError(LargeBitmap);
+    }
+    // The bitmap decoder would leave pixels the file does not give as whatever its memory held.
+    if (reader.format() == "bmp" &&
+        !HasAllPixels(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
+        throw EPictureError(InvalidBitmap);
+    }
+    DecoderWarnedOfEnd = false;
+    OuterMessageHandler = qInstallMessageHandler(WatchDecoderWarnings);
+    const QImage image = reader.read();
+    qInstallMessageHandler(OuterMessageHandler);
+    if (image.isNull() || DecoderWarnedOfEnd) {
+        throw EPictureError(InvalidBitmap);
+    }
+    return OnPictureBackground(image);
+}
+
+size_t PictureFileLimit() {
+    const int megabytes = QImageReader::allocationLimit();
+    return static_cast<size_t>(megabytes > 0 ? megabytes : 256) << 20;
+}
+
+QImage ScaledForScreen(const QImage& picture, QSize size, qreal ratio) {
+    QImage scaled = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+QImage LoadPicture(const QByteArray& name) {
+    // A FIFO or a device named as a picture is refused rather than waited on. The file is opened
+    // by the name's bytes: a name that is not UTF-8 has no QString that leads back to it.
+    TFileContents file = ReadRegularFile(name.toStdString(), PictureFileLimit());
+    // No format's pixels take less room in the image than in the file.
+    if (file.Failure == TFileFailure::TooLarge) {
+        throw EPictureError(LargeBitmap);
+    }
+    if (file.Failure != TFileFailure::None) {
+        throw EPictureError(
+            QStringLiteral("Cannot open file \"%1\"").arg(QFile::decodeName(name)).toStdString());
+    }
+    return DecodePicture(QByteArray::fromStdString(file.Bytes));
+}
+
+QImage LoadPicture(const QString& path) {
+    return LoadPicture(QFile::encodeName(path));
+}
+
+QString SampleResourcePath(int32_t id) {
+    return QStringLiteral(":/samples/%1.bmp").arg(id);
+}
+
+QImage LoadSampleBitmap(int32_t id) {
+    QFile resource(SampleResourcePath(id));
+    if (!resource.open(QIODevice::ReadOnly)) {
+        throw EPictureError(QStringLiteral("Bitmap resource %1 not found").arg(id).toStdString());
+    }
+    return DecodePicture(resource.readAll());
+}
