@@ -1,5 +1,7 @@
 // MainFormTest.cpp: the main window's start, end, level and number commands and board drawing.
 #include <sys/stat.h>
+#include <QDialog>
+#include <QMimeData>
 #include <QtTest>
 #include <cstdio>
 
@@ -316,6 +318,76 @@ class TMainFormTest : public QObject {
             QCOMPARE(form.FinalImage->Picture().size(), QSize(30, 20));
         }
         QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(name.toStdString()));
+    }
+
+    void DropOfAPictureStartsANewGameAndAnythingElseIsRefused() {
+        QTemporaryDir folder;
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 0, 255));
+        const QString file = folder.filePath(QStringLiteral("blue.png"));
+        QVERIFY(picture.save(file));
+        const QString note = folder.filePath(QStringLiteral("note.png"));
+        QFile text(note);
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("no picture") > 0);
+        text.close();
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(picture.scaled(40, 10).save(&buffer, "PNG"));
+        const QString invalid = QStringLiteral("Bitmap image is not valid");
+        const struct {
+            const char* Name;
+            std::function<void(QMimeData&)> Fill;
+            bool DialogOpen;
+            bool Taken;
+            QStringList Boxes;
+            QSize Picture;
+        } cases[] = {
+            {"file address",
+             [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(file)}); },
+             false,
+             true,
+             {},
+             {30, 20}},
+            {"image data",
+             [&](QMimeData& d) { d.setData("image/png", png); },
+             false,
+             true,
+             {},
+             {40, 10}},
+            {"file that is no picture",
+             [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(note)}); },
+             false,
+             true,
+             {invalid},
+             {240, 180}},
+            {"text", [&](QMimeData& d) { d.setText(file); }, false, false, {}, {240, 180}},
+            {"while a dialog is open",
+             [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(file)}); },
+             true,
+             false,
+             {},
+             {240, 180}},
+        };
+        for (const auto& c : cases) {
+            TMainForm form(Seams());
+            QDialog dialog(&form);
+            dialog.setModal(true);
+            dialog.setVisible(c.DialogOpen);
+            World->Ticks.Value += 1000;
+            const uint32_t start = Clock(form).StartTick;
+            QMimeData data;
+            c.Fill(data);
+            QDragEnterEvent enter({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &enter);
+            QVERIFY2(enter.isAccepted() == c.Taken, c.Name);
+            TMessageBoxCatcher boxes;
+            QDropEvent drop({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &drop);
+            QCOMPARE(boxes.Texts, c.Boxes);
+            QCOMPARE(form.FinalImage->Picture().size(), c.Picture);
+            // Only a picture taken starts a new game.
+            QVERIFY2((Clock(form).StartTick != start) == (c.Taken && c.Boxes.isEmpty()), c.Name);
+        }
     }
 
     void UnloadableStartupPictureIsForgotten() {
