@@ -5,11 +5,13 @@
 
 Runs the game in a private Xvfb (no window manager, so no frames) from fresh settings, plays it
 with the keyboard and mouse as a player would, and writes into OUTDIR (docs/screenshots by
-default) three PNGs, each cut to the windows it shows:
+default) four PNGs, each cut to the windows it shows:
 
 - chooser.png: the sample chooser over the main window;
 - playing.png: a shuffled Middle game of the macaw sample with the tile numbers, some moves in;
-- solved.png: the same picture solved at the Basic level, shown whole.
+- solved.png: the same picture solved at the Basic level, shown whole;
+- own-picture.png: a photo of the player's own (tools/gen_photo.py's, as a JPEG) given to the
+  game on its command line, at the start of a Middle game.
 """
 
 import argparse
@@ -181,6 +183,23 @@ def take(game, out):
         save(settled(session), union(window), os.path.join(out, "solved.png"))
 
 
+def take_own_picture(game, out):
+    with tempfile.TemporaryDirectory(prefix="zellipo-shots-") as config_home, \
+            xsession.XSession() as session:
+        path = settings_path(config_home)
+        os.makedirs(os.path.dirname(path))
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(SETTINGS)
+        photo = os.path.join(config_home, "lake.png")
+        subprocess.run([sys.executable, os.path.join(HERE, "gen_photo.py"), photo], check=True)
+        subprocess.run(["convert", photo, "-quality", "90", photo[:-3] + "jpg"], check=True)
+        process = session.launch([game, photo[:-3] + "jpg"],
+                                 env={"XDG_CONFIG_HOME": config_home, "SDL_AUDIODRIVER": "dummy"})
+        window = session.find_window(process, "Zellipo")
+        time.sleep(3.0)
+        save(settled(session), union(window), os.path.join(out, "own-picture.png"))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -189,7 +208,8 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     take(os.path.abspath(args.game), args.out)
-    for name in ("chooser.png", "playing.png", "solved.png"):
+    take_own_picture(os.path.abspath(args.game), args.out)
+    for name in ("chooser.png", "playing.png", "solved.png", "own-picture.png"):
         print("%s: %d bytes" % (os.path.join(args.out, name),
                                 os.path.getsize(os.path.join(args.out, name))))
 
