@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include "files/RegularFile.h"
-#include "pictures/core/PixelData.h"
 
 namespace {
 
@@ -28,18 +27,20 @@ bool BeyondAllocationLimit(QImageReader& reader) {
     return bytesPerLine * qAbs(qint64{size.height()}) > static_cast<qint64>(PictureFileLimit());
 }
 
-// The JPEG decoder goes on past the end of a file cut short, painting what is missing grey, and
-// tells so only in a warning.
-thread_local bool DecoderWarnedOfEnd = false;
-QtMessageHandler OuterMessageHandler = nullptr;
-
-void WatchDecoderWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.contains(QLatin1String("premature end"), Qt::CaseInsensitive)) {
-        DecoderWarnedOfEnd = true;
+// The first picture of the bytes.
+QImage ReadPicture(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    if (BeyondAllocationLimit(reader)) {
+        throw EPictureError(LargeBitmap);
     }
-    if (OuterMessageHandler != nullptr) {
-        OuterMessageHandler(type, context, text);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        throw EPictureError(InvalidBitmap);
     }
+    return picture;
 }
 
 // A picture with transparency is laid on the board's green.
@@ -55,26 +56,16 @@ QImage OnPictureBackground(const QImage& picture) {
 
 }  // namespace
 
-QImage DecodePicture(QByteArray bytes) {
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    if (BeyondAllocationLimit(reader)) {
-        throw EPictureError(LargeBitmap);
-    }
-    // The bitmap decoder would leave pixels the file does not give as whatever its memory held.
-    if (reader.format() == "bmp" &&
-        !HasAllPixels(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
+QImage DecodePicture(const QByteArray& bytes) {
+    const QImage picture = ReadPicture(bytes);
+    // Decoders make do with a file cut short: the bitmap decoder leaves the rows it was not given
+    // as its memory held them, the JPEG decoder paints them grey, the GIF decoder stops. Read
+    // again with bytes after the end: a decoder that wanted more than the file gives then shows
+    // a difference.
+    if (ReadPicture(bytes + QByteArray(1 << 20, '\x55')) != picture) {
         throw EPictureError(InvalidBitmap);
     }
-    DecoderWarnedOfEnd = false;
-    OuterMessageHandler = qInstallMessageHandler(WatchDecoderWarnings);
-    const QImage image = reader.read();
-    qInstallMessageHandler(OuterMessageHandler);
-    if (image.isNull() || DecoderWarnedOfEnd) {
-        throw EPictureError(InvalidBitmap);
-    }
-    return OnPictureBackground(image);
+    return OnPictureBackground(picture);
 }
 
 size_t PictureFileLimit() {

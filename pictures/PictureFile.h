@@ -25,7 +25,7 @@ QImage LoadPicture(const QByteArray& name);
 QImage LoadPicture(const QString& path);
 
 // The first picture of a file's bytes, read and checked as LoadPicture does.
-QImage DecodePicture(QByteArray bytes);
+QImage DecodePicture(const QByteArray& bytes);
 
 // The picture smoothed to a size in logical pixels, at the screen's density (a ratio of device to
 // logical pixels), so a dense screen shows it sharp.
