@@ -21,7 +21,6 @@ GAME = None
 ARTIFACTS = None
 
 RED, BLUE, YELLOW, MAGENTA, CYAN = (255, 0, 0), (0, 0, 255), (255, 255, 0), (255, 0, 255), (0, 255, 255)
-BOARD_GREEN = (0, 128, 0)
 
 
 def near(pixel, colour, tolerance=60):
@@ -38,8 +37,8 @@ def with_orientation(jpeg, orientation):
 def png_bomb(side):
     """A tiny PNG whose header claims a picture of side × side pixels."""
     def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(
-            ">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(bytes(1 + 3 * side))) + chunk(b"IEND", b""))
 
@@ -57,6 +56,15 @@ class OwnPicturesTest(unittest.TestCase):
 
     def path(self, name):
         return os.path.join(self.folder, name)
+
+    def write(self, name, data):
+        with open(self.path(name), "wb") as f:
+            f.write(data)
+        return self.path(name)
+
+    def read(self, path):
+        with open(path, "rb") as f:
+            return f.read()
 
     def convert(self, name, *args):
         subprocess.run(["convert", *args, self.path(name)], check=True)
@@ -89,16 +97,12 @@ class OwnPicturesTest(unittest.TestCase):
         # Stored lying on its side, red on the left; its orientation tag stands it up, red on top.
         side = self.convert("side.jpg", "-size", "45x60", "xc:red", "-size", "45x60", "xc:blue",
                             "+append")
-        with open(side, "rb") as f:
-            upright = with_orientation(f.read(), 6)
-        with open(self.path("photo.jpg"), "wb") as f:
-            f.write(upright)
         cases = [
             # Corners of the finished picture: top left, top right, bottom left, bottom right.
-            (self.path("photo.jpg"), (RED, RED, BLUE, BLUE)),
+            (self.write("photo.jpg", with_orientation(self.read(side), 6)), (RED, RED, BLUE, BLUE)),
             # Its transparent half lies on the board's green.
             (self.convert("half.png", "-size", "30x40", "xc:yellow", "-size", "30x40",
-                          "xc:none", "+append"), (YELLOW, BOARD_GREEN, YELLOW, BOARD_GREEN)),
+                          "xc:none", "+append"), (YELLOW, xsession.GREEN, YELLOW, xsession.GREEN)),
             (self.convert("pic.webp", "-size", "60x40", "xc:magenta"), (MAGENTA,) * 4),
             # An animation plays its first frame.
             (self.convert("anim.gif", "-size", "60x40", "xc:cyan", "xc:orange", "-loop", "0"),
@@ -127,13 +131,9 @@ class OwnPicturesTest(unittest.TestCase):
         default = self.final_image(self.find("Zellipo")).rgb
         self.end_and_read_settings()
         os.mkfifo(self.path("fifo.jpg"))
-        cut = self.convert("cut.jpg", "-size", "300x200", "gradient:red-blue")
-        with open(cut, "rb") as f:
-            whole = f.read()
-        with open(cut, "wb") as f:
-            f.write(whole[:len(whole) * 2 // 3])
-        with open(self.path("bomb.png"), "wb") as f:
-            f.write(png_bomb(30000))
+        whole = self.read(self.convert("cut.jpg", "-size", "300x200", "gradient:red-blue"))
+        self.write("cut.jpg", whole[:len(whole) * 2 // 3])
+        self.write("bomb.png", png_bomb(30000))
         for name in ("fifo.jpg", "cut.jpg", "bomb.png"):
             started = time.monotonic()
             self.launch(self.path(name))

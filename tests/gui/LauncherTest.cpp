@@ -400,33 +400,6 @@ class TLauncherTest : public QObject {
         QCOMPARE(dlg.SelectedPicture, PathOf(QStringLiteral("c.bmp")));
     }
 
-    void PictureWithoutPixelsIsALoadFailureToo() {
-        // A bitmap header that declares 0 x 0 pixels.
-        QByteArray empty("BM");
-        const auto put32 = [&](quint32 v) {
-            for (int i = 0; i < 4; ++i) {
-                empty.append(char((v >> (8 * i)) & 0xFF));
-            }
-        };
-        put32(54);
-        put32(0);
-        put32(54);
-        put32(40);
-        put32(0);
-        put32(0);
-        put32(1 | (24 << 16));
-        for (int i = 0; i < 6; ++i) {
-            put32(0);
-        }
-        AddFile(QStringLiteral("empty.bmp"), empty);
-        TPlayAndEditDlg dlg(*Volumes, *Editor);
-        TMessageBoxCatcher catcher;
-        ShowBuilt(dlg);
-        QTRY_COMPARE(catcher.Texts.size(), 1);
-        QCOMPARE(Probe::ThumbnailCount(dlg), 1);
-        QVERIFY(!Probe::Thumbnail(dlg, 0).has_value());
-    }
-
     void OnlyTheFirstHundredPicturesGetCells() {
         for (int i = 0; i <= 100; ++i) {
             AddPicture(QStringLiteral("p%1.bmp").arg(i, 3, 10, QLatin1Char('0')), 8, 8);

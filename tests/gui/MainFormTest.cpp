@@ -390,37 +390,6 @@ class TMainFormTest : public QObject {
         }
     }
 
-    void UnloadableStartupPictureIsForgotten() {
-        World->Store.Put("Bitmap file name", TextValue("/nonexistent/picture.bmp"));
-        TMessageBoxCatcher boxes;
-        {
-            TMainForm form(Seams());
-            QCOMPARE(boxes.Texts.size(), 1);
-            QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
-            QVERIFY(Board(form).HasGame());
-        }
-        QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(""));
-    }
-
-    void EmptyBitmapFileIsALoadFailure() {
-        QTemporaryFile empty;
-        QVERIFY(empty.open());
-        // A file header and an info header for a 0 x 0 picture: no pixels at all.
-        QByteArray header("BM", 2);
-        header.append(QByteArray(52, '\0'));
-        header[10] = 54;
-        header[14] = 40;
-        header[26] = 1;
-        header[28] = 24;
-        empty.write(header);
-        empty.close();
-        World->Store.Put("Bitmap file name", TextValue(empty.fileName().toStdString()));
-        TMessageBoxCatcher boxes;
-        TMainForm form(Seams());
-        QCOMPARE(boxes.Texts.size(), 1);
-        QCOMPARE(Settings.BitmapFileName, std::string());
-    }
-
     void StartupPictureThatIsNoWholeBitmapFileIsALoadFailure() {
         QTemporaryDir folder;
         const auto path = [&](const char* name) {
@@ -461,6 +430,7 @@ class TMainFormTest : public QObject {
             {"cut.bmp", QStringLiteral("Bitmap image is not valid")},
             {"large.bmp", QStringLiteral("Bitmap image is too large")},
             {"runs.bmp", QStringLiteral("Bitmap image is too large")},
+            {"missing.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("missing.bmp"))},
             {"fifo.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("fifo.bmp"))},
             {"zero.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("zero.bmp"))},
         };
