@@ -2,15 +2,17 @@
 played: python3 tools/gen_photo.py OUT.png [SIDE].
 
 Smooth light, soft edges, grain and fine detail (reeds and a fence a pixel or two wide) as a
-camera's picture has them, so a dense screen shows what a scaled-down one cannot. Written as an
-8-bit RGB PNG, SIDE pixels square (720 by default).
+camera's picture has them, so a dense screen shows what a scaled-down one cannot. Written as a
+PNG, SIDE pixels square (720 by default).
 """
 
 import math
+import os
 import random
-import struct
 import sys
-import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from bmpwriter import write_png  # noqa: E402
 
 
 def mix(a, b, t):
@@ -59,30 +61,14 @@ def pixel(u, v, grain):
     return tuple(min(max(c + grain, 0.0), 1.0) for c in colour)
 
 
-def png_bytes(side, rows):
-    def chunk(kind, body):
-        return (struct.pack(">I", len(body)) + kind + body +
-                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-    raw = b"".join(b"\x00" + row for row in rows)
-    return (b"\x89PNG\r\n\x1a\n" +
-            chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0)) +
-            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
-
-
 def main():
     out = sys.argv[1]
     side = int(sys.argv[2]) if len(sys.argv) > 2 else 720
     # The same grain every run.
     noise = random.Random(7)
-    rows = []
-    for y in range(side):
-        row = bytearray()
-        for x in range(side):
-            colour = pixel(x / side, y / side, noise.gauss(0, 0.015))
-            row += bytes(round(c * 255) for c in colour)
-        rows.append(bytes(row))
-    with open(out, "wb") as f:
-        f.write(png_bytes(side, rows))
+    rows = [[tuple(round(c * 255) for c in pixel(x / side, y / side, noise.gauss(0, 0.015)))
+             + (255,) for x in range(side)] for y in range(side)]
+    write_png(out, side, side, rows)
 
 
 if __name__ == "__main__":
