@@ -80,7 +80,8 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void PlayErrorSound();
     void BackMusicNotify(QObject* sender);
 
-    // The start-up picture, the sample chooser, a picture given or dropped (app/MainFormPictures.cpp)
+    // The start-up picture, the sample chooser, pictures given or dropped
+    // (app/MainFormPictures.cpp)
     void LoadStartupPicture();
     void CmNewClick(QObject* sender);
     // A picture from outside (the command line, a drop) becomes the picture of a new game; one
