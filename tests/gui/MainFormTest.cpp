@@ -333,40 +333,23 @@ class TMainFormTest : public QObject {
         QByteArray png;
         QBuffer buffer(&png);
         QVERIFY(picture.scaled(40, 10).save(&buffer, "PNG"));
-        const QString invalid = QStringLiteral("Bitmap image is not valid");
+        const QStringList invalid{QStringLiteral("Bitmap image is not valid")};
+        // A drop of a file address, image data or text, while a dialog is open or not.
         const struct {
             const char* Name;
-            std::function<void(QMimeData&)> Fill;
+            QString File;
+            QByteArray Image;
+            QString Text;
             bool DialogOpen;
             bool Taken;
             QStringList Boxes;
             QSize Picture;
         } cases[] = {
-            {"file address",
-             [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(file)}); },
-             false,
-             true,
-             {},
-             {30, 20}},
-            {"image data",
-             [&](QMimeData& d) { d.setData("image/png", png); },
-             false,
-             true,
-             {},
-             {40, 10}},
-            {"file that is no picture",
-             [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(note)}); },
-             false,
-             true,
-             {invalid},
-             {240, 180}},
-            {"text", [&](QMimeData& d) { d.setText(file); }, false, false, {}, {240, 180}},
-            {"while a dialog is open",
-             [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(file)}); },
-             true,
-             false,
-             {},
-             {240, 180}},
+            {"file address", file, {}, {}, false, true, {}, {30, 20}},
+            {"image data", {}, png, {}, false, true, {}, {40, 10}},
+            {"file that is no picture", note, {}, {}, false, true, invalid, {240, 180}},
+            {"text", {}, {}, file, false, false, {}, {240, 180}},
+            {"while a dialog is open", file, {}, {}, true, false, {}, {240, 180}},
         };
         for (const auto& c : cases) {
             TMainForm form(Seams());
@@ -376,7 +359,15 @@ class TMainFormTest : public QObject {
             World->Ticks.Value += 1000;
             const uint32_t start = Clock(form).StartTick;
             QMimeData data;
-            c.Fill(data);
+            if (!c.File.isEmpty()) {
+                data.setUrls({QUrl::fromLocalFile(c.File)});
+            }
+            if (!c.Image.isEmpty()) {
+                data.setData(QStringLiteral("image/png"), c.Image);
+            }
+            if (!c.Text.isEmpty()) {
+                data.setText(c.Text);
+            }
             QDragEnterEvent enter({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&form, &enter);
             QVERIFY2(enter.isAccepted() == c.Taken, c.Name);
