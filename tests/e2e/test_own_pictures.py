@@ -89,7 +89,9 @@ class OwnPicturesTest(unittest.TestCase):
 
     def end_and_read_settings(self):
         self.game.send_signal(signal.SIGTERM)
-        self.assertEqual(self.game.wait(15), 0)
+        code = self.game.wait(15)
+        if code != 0:
+            self.diagnose("the game ended with exit code %d after SIGTERM" % code)
         with open(settings_path(self.folder), encoding="utf-8") as f:
             return f.read()
 
