@@ -2,6 +2,7 @@
 """test_own_pictures.py: the real game started with a picture of the player's: photos and other formats play, upright and not remembered; hostile files give one box and the default picture."""
 
 import os
+import pathlib
 import signal
 import struct
 import subprocess
@@ -20,7 +21,8 @@ from test_startup_and_exit import (  # noqa: E402
 GAME = None
 ARTIFACTS = None
 
-RED, BLUE, YELLOW, MAGENTA, CYAN = (255, 0, 0), (0, 0, 255), (255, 255, 0), (255, 0, 255), (0, 255, 255)
+RED, BLUE, YELLOW = (255, 0, 0), (0, 0, 255), (255, 255, 0)
+MAGENTA, CYAN = (255, 0, 255), (0, 255, 255)
 
 
 def near(pixel, colour, tolerance=60):
@@ -39,8 +41,9 @@ def png_bomb(side):
     def chunk(kind, body):
         return (struct.pack(">I", len(body)) + kind + body +
                 struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(bytes(1 + 3 * side))) + chunk(b"IEND", b""))
+    header = struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(bytes(1 + 3 * side))) + chunk(b"IEND", b""))
 
 
 class OwnPicturesTest(unittest.TestCase):
@@ -58,13 +61,8 @@ class OwnPicturesTest(unittest.TestCase):
         return os.path.join(self.folder, name)
 
     def write(self, name, data):
-        with open(self.path(name), "wb") as f:
-            f.write(data)
+        pathlib.Path(self.path(name)).write_bytes(data)
         return self.path(name)
-
-    def read(self, path):
-        with open(path, "rb") as f:
-            return f.read()
 
     def convert(self, name, *args):
         subprocess.run(["convert", *args, self.path(name)], check=True)
@@ -99,9 +97,10 @@ class OwnPicturesTest(unittest.TestCase):
         # Stored lying on its side, red on the left; its orientation tag stands it up, red on top.
         side = self.convert("side.jpg", "-size", "45x60", "xc:red", "-size", "45x60", "xc:blue",
                             "+append")
+        upright = with_orientation(pathlib.Path(side).read_bytes(), 6)
         cases = [
             # Corners of the finished picture: top left, top right, bottom left, bottom right.
-            (self.write("photo.jpg", with_orientation(self.read(side), 6)), (RED, RED, BLUE, BLUE)),
+            (self.write("photo.jpg", upright), (RED, RED, BLUE, BLUE)),
             # Its transparent half lies on the board's green.
             (self.convert("half.png", "-size", "30x40", "xc:yellow", "-size", "30x40",
                           "xc:none", "+append"), (YELLOW, xsession.GREEN, YELLOW, xsession.GREEN)),
@@ -133,7 +132,8 @@ class OwnPicturesTest(unittest.TestCase):
         default = self.final_image(self.find("Zellipo")).rgb
         self.end_and_read_settings()
         os.mkfifo(self.path("fifo.jpg"))
-        whole = self.read(self.convert("cut.jpg", "-size", "300x200", "gradient:red-blue"))
+        cut = self.convert("cut.jpg", "-size", "300x200", "gradient:red-blue")
+        whole = pathlib.Path(cut).read_bytes()
         self.write("cut.jpg", whole[:len(whole) * 2 // 3])
         self.write("bomb.png", png_bomb(30000))
         for name in ("fifo.jpg", "cut.jpg", "bomb.png"):
