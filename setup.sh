@@ -6,7 +6,8 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-tools-dev qt6-l10n-tools
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-arphic-uming fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -3,6 +3,7 @@
 #include "app/TMainForm.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QLayout>
 #include <QPainter>
@@ -18,7 +19,8 @@
 #include "engine/Cursors.h"
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureDrop.h"
+#include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
 #include "pictures/TSelSampDlg.h"
 #include "settings/TInputNameDlg.h"
@@ -28,8 +30,6 @@
 
 namespace {
 
-// The window's face, which the hole shows too.
-const QColor WindowGreen(0, 128, 0);
 constexpr uint32_t SlideStepMs = 20;
 
 // Numbers are set 16 pixels high from the top of their text cell, so take the largest face
@@ -117,6 +117,7 @@ void TMainForm::SetUpLook() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     UseFormFont(this);
+    setAcceptDrops(true);
     setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
     FinalImage->SetPicture(QImage(QStringLiteral(":/default.bmp")));
 
@@ -597,7 +598,7 @@ void TMainForm::LoadStartupPicture() {
     try {
         // Stored names are bytes as the file system has them; relative ones start here.
         const QByteArray name = QByteArray::fromStdString(Settings.BitmapFileName);
-        FinalImage->SetPicture(LoadWindowsBitmap(name));
+        FinalImage->SetPicture(LoadPicture(name));
     } catch (const std::exception& error) {
         ShowErrorBox(error);
         Settings.BitmapFileName.clear();
@@ -607,6 +608,35 @@ void TMainForm::LoadStartupPicture() {
 void TMainForm::PlayPicture(const std::function<QImage()>& load) {
     Guarded([&] { FinalImage->SetPicture(load()); });
     CmReset->trigger();
+}
+
+void TMainForm::PlayGivenPicture(const std::function<QImage()>& read) {
+    QImage picture;
+    try {
+        picture = read();
+    } catch (const std::exception& error) {
+        ShowErrorBox(error);
+        return;
+    }
+    PlayPicture([&picture] { return picture; });
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
+
+void TMainForm::dragMoveEvent(QDragMoveEvent* event) {
+    // The pointer tells whether the drop would be taken.
+    if (TakesDrop(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    if (TakesDrop(event->mimeData())) {
+        event->acceptProposedAction();
+        PlayGivenPicture([event] { return DroppedPicture(*event->mimeData()); });
+    }
 }
 
 void TMainForm::CmNewClick(QObject*) {
@@ -624,6 +654,6 @@ void TMainForm::AttachPictureDisc(TPlayAndEditDlg* launcher) {
 
 void TMainForm::CmDiscClick(QObject*) {
     if (PlayAndEditDlg != nullptr && PlayAndEditDlg->exec() == TPlayAndEditDlg::PlayResult) {
-        PlayPicture([this] { return LoadWindowsBitmap(PlayAndEditDlg->SelectedPicture); });
+        PlayPicture([this] { return LoadPicture(PlayAndEditDlg->SelectedPicture); });
     }
 }

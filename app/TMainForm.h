@@ -79,6 +79,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     // Makes the loaded picture the game's and starts a new game with it; a picture that fails
     // to load is told and leaves the one before, and the new game starts all the same.
     void PlayPicture(const std::function<QImage()>& load);
+    // A picture from outside (the command line, a drop) plays in a new game; one that cannot be
+    // read is told and leaves the game as it was.
+    void PlayGivenPicture(const std::function<QImage()>& read);
 
     // The picture disc's command is there only while the launcher found pictures on a disc.
     void AttachPictureDisc(TPlayAndEditDlg* launcher);
@@ -93,6 +96,9 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
   protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

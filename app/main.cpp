@@ -8,6 +8,7 @@
 #include "audio/LazyAudio.h"
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
+#include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
 #include "pictures/platform/EditorLauncher.h"
 #include "pictures/platform/MountVolumes.h"
@@ -49,6 +50,12 @@ int main(int argc, char** argv) {
         TEditorLauncher editor;
         TPlayAndEditDlg launcher(volumes, editor);
         form.AttachPictureDisc(&launcher);
+        // A picture given to the game, as a file manager's "Open With" does, is played at once
+        // but not remembered. The toolkit has taken out the options it understands.
+        if (arguments.Count > 1 && !ending) {
+            const QByteArray picture(arguments.Values()[1]);
+            form.PlayGivenPicture([&picture] { return LoadPicture(picture); });
+        }
         if (!ending) {
             form.show();
             // The sound module loads and opens the sound card while the window first paints; the

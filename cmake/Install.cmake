@@ -37,9 +37,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The libraries the executable and the sound module link come from dpkg-shlibdeps; what they
-# only load or read at run time is named here: the platform plugin, the MIDI soundfont and the
-# fonts asked for.
+# only load or read at run time is named here: the platform plugin, the image plugins of the
+# player's own pictures (WebP, TIFF), the MIDI soundfont and the fonts asked for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, timgm6mb-soundfont, fonts-arphic-uming, fonts-liberation2")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, timgm6mb-soundfont, fonts-arphic-uming, fonts-liberation2")
 include(CPack)

@@ -1,12 +1,16 @@
 // FormLook.h: the look every window shares: its font, its place on the screen, built-in images.
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QImage>
 #include <QString>
 #include <initializer_list>
 
 class QWidget;
+
+// The main window's face, which the board's hole and any transparency of a picture show.
+inline const QColor WindowGreen(0, 128, 0);
 
 // The dialogs ask for a Traditional Chinese Ming face and the clock for Times New Roman;
 // both are mapped to faces that Debian installs.

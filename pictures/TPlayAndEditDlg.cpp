@@ -24,7 +24,7 @@
 #include "files/RegularFile.h"
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 
 namespace {
 
@@ -237,7 +237,8 @@ void TPlayAndEditDlg::PaintBox1Paint(QObject*, const QRect& clip) {
         if (i == SelectedIndex) {
             painter.fillRect(cell, Navy);
         }
-        painter.drawImage(ThumbnailOrigin(cell, thumbnail->size()), *thumbnail);
+        painter.drawImage(ThumbnailOrigin(cell, thumbnail->deviceIndependentSize().toSize()),
+                          *thumbnail);
     }
 }
 
@@ -282,12 +283,11 @@ void TPlayAndEditDlg::BuildThumbnails() {
     QScrollBar* scroll = ScrollBox1->verticalScrollBar();
     for (int32_t i = 0; i < ThumbnailCount; ++i) {
         try {
-            const QImage source = LoadWindowsBitmap(PictureFiles[i]);
+            const QImage source = LoadPicture(PictureFiles[i]);
             // The chooser's rule. A sliver may come out too thin to show at all, where QImage's
             // own fit would make it a pixel thick.
             const QSize size = source.size().scaled(ThumbnailBox.size(), Qt::KeepAspectRatio);
-            Thumbnails[static_cast<size_t>(i)] =
-                source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            Thumbnails[static_cast<size_t>(i)] = ScaledForScreen(source, size, devicePixelRatioF());
             if (const std::optional<int32_t> position =
                     ScrollToShowCell(i, GridColumns, ScrollBox1->viewport()->height(),
                                      scroll->value(), PaintBox1->height())) {

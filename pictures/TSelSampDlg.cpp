@@ -3,7 +3,7 @@
 
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 
 TSelSampDlg::TSelSampDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);
@@ -27,7 +27,6 @@ void TSelSampDlg::showEvent(QShowEvent* event) {
 void TSelSampDlg::FormShow(QObject*) {
     // Every button has the size of the first; its bevel takes five pixels on each side.
     const QSize target = BitBtn1->size() - QSize(10, 10);
-    // Scaled from the sample itself at the screen's density, so a dense screen shows it sharp.
     const qreal ratio = devicePixelRatioF();
     const std::array<QPushButton*, SampleCount> buttons = SampleButtons();
     for (int32_t i = 0; i < SampleCount; ++i) {
@@ -35,9 +34,8 @@ void TSelSampDlg::FormShow(QObject*) {
         // Fills the button on one side and fits on the other, shrinking or growing.
         const QSize size = source.size().scaled(target, Qt::KeepAspectRatio);
         // In true colour: a palette picture is smoothed, then dithered back to its palette.
-        QImage glyph = source.convertToFormat(QImage::Format_RGB32)
-                           .scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        glyph.setDevicePixelRatio(ratio);
+        const QImage glyph =
+            ScaledForScreen(source.convertToFormat(QImage::Format_RGB32), size, ratio);
         buttons[i]->setIcon(QIcon(QPixmap::fromImage(glyph)));
         buttons[i]->setIconSize(size);
     }

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 #include "ui_TSelSampDlg.h"
 
 class TSelSampDlg : public QDialog, public Ui::TSelSampDlg {

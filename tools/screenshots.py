@@ -5,11 +5,13 @@
 
 Runs the game in a private Xvfb (no window manager, so no frames) from fresh settings, plays it
 with the keyboard and mouse as a player would, and writes into OUTDIR (docs/screenshots by
-default) three PNGs, each cut to the windows it shows:
+default) four PNGs, each cut to the windows it shows:
 
 - chooser.png: the sample chooser over the main window;
 - playing.png: a shuffled Middle game of the macaw sample with the tile numbers, some moves in;
-- solved.png: the same picture solved at the Basic level, shown whole.
+- solved.png: the same picture solved at the Basic level, shown whole;
+- own-picture.png: a photo of the player's own (tools/gen_photo.py's, as a JPEG) given to the
+  game on its command line, at the start of a Middle game.
 """
 
 import argparse
@@ -139,15 +141,19 @@ class Player:
         self.wait(lambda: self.session.screenshot().pixel(*last) != GREEN, "the whole picture")
 
 
+def write_settings(config_home):
+    path = settings_path(config_home)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(SETTINGS)
+
+
 def take(game, out):
     with tempfile.TemporaryDirectory(prefix="zellipo-shots-") as config_home, \
             xsession.XSession() as session:
-        path = settings_path(config_home)
-        os.makedirs(os.path.dirname(path))
-        with open(path, "w", encoding="utf-8") as f:
-            f.write(SETTINGS)
-        process = session.launch([game], env={"XDG_CONFIG_HOME": config_home,
-                                              "SDL_AUDIODRIVER": "dummy"})
+        write_settings(config_home)
+        env = {"XDG_CONFIG_HOME": config_home, "SDL_AUDIODRIVER": "dummy"}
+        process = session.launch([game], env=env)
         window = session.find_window(process, "Zellipo")
         player = Player(session, process, window)
 
@@ -180,6 +186,17 @@ def take(game, out):
         player.solve_basic()
         save(settled(session), union(window), os.path.join(out, "solved.png"))
 
+        # A game of its own, from the same settings, for a photo given on the command line.
+        xsession.stop_process(process)
+        write_settings(config_home)
+        photo = os.path.join(config_home, "lake.png")
+        subprocess.run([sys.executable, os.path.join(HERE, "gen_photo.py"), photo], check=True)
+        subprocess.run(["convert", photo, "-quality", "90", photo[:-3] + "jpg"], check=True)
+        process = session.launch([game, photo[:-3] + "jpg"], env=env)
+        window = session.find_window(process, "Zellipo")
+        time.sleep(3.0)
+        save(settled(session), union(window), os.path.join(out, "own-picture.png"))
+
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
@@ -189,7 +206,7 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     take(os.path.abspath(args.game), args.out)
-    for name in ("chooser.png", "playing.png", "solved.png"):
+    for name in ("chooser.png", "playing.png", "solved.png", "own-picture.png"):
         print("%s: %d bytes" % (os.path.join(args.out, name),
                                 os.path.getsize(os.path.join(args.out, name))))
 

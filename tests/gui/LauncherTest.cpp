@@ -10,7 +10,7 @@
 #include "GuiTestKit.h"
 #include "fakes/FakeEditor.h"
 #include "fakes/FakeVolumes.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
 
 struct TLauncherProbe {
@@ -361,7 +361,7 @@ class TLauncherTest : public QObject {
         AddPicture(QStringLiteral("c.bmp"), 40, 30, Blue);
         QString expected;
         try {
-            LoadWindowsBitmap(PathOf(QStringLiteral("b.bmp")));
+            LoadPicture(PathOf(QStringLiteral("b.bmp")));
         } catch (const std::exception& error) {
             expected = QString::fromUtf8(error.what());
         }
@@ -398,33 +398,6 @@ class TLauncherTest : public QObject {
         dlg.PlayBtn->click();
         QCOMPARE(dlg.result(), TPlayAndEditDlg::PlayResult);
         QCOMPARE(dlg.SelectedPicture, PathOf(QStringLiteral("c.bmp")));
-    }
-
-    void PictureWithoutPixelsIsALoadFailureToo() {
-        // A bitmap header that declares 0 x 0 pixels.
-        QByteArray empty("BM");
-        const auto put32 = [&](quint32 v) {
-            for (int i = 0; i < 4; ++i) {
-                empty.append(char((v >> (8 * i)) & 0xFF));
-            }
-        };
-        put32(54);
-        put32(0);
-        put32(54);
-        put32(40);
-        put32(0);
-        put32(0);
-        put32(1 | (24 << 16));
-        for (int i = 0; i < 6; ++i) {
-            put32(0);
-        }
-        AddFile(QStringLiteral("empty.bmp"), empty);
-        TPlayAndEditDlg dlg(*Volumes, *Editor);
-        TMessageBoxCatcher catcher;
-        ShowBuilt(dlg);
-        QTRY_COMPARE(catcher.Texts.size(), 1);
-        QCOMPARE(Probe::ThumbnailCount(dlg), 1);
-        QVERIFY(!Probe::Thumbnail(dlg, 0).has_value());
     }
 
     void OnlyTheFirstHundredPicturesGetCells() {

@@ -1,5 +1,7 @@
 // MainFormTest.cpp: the main window's start, end, level and number commands and board drawing.
 #include <sys/stat.h>
+#include <QDialog>
+#include <QMimeData>
 #include <QtTest>
 #include <cstdio>
 
@@ -280,35 +282,65 @@ class TMainFormTest : public QObject {
         QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(name.toStdString()));
     }
 
-    void UnloadableStartupPictureIsForgotten() {
-        World->Store.Put("Bitmap file name", TextValue("/nonexistent/picture.bmp"));
-        TMessageBoxCatcher boxes;
-        {
+    void DropOfAPictureStartsANewGameAndAnythingElseIsRefused() {
+        QTemporaryDir folder;
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 0, 255));
+        const QString file = folder.filePath(QStringLiteral("blue.png"));
+        QVERIFY(picture.save(file));
+        const QString note = folder.filePath(QStringLiteral("note.png"));
+        QFile text(note);
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("no picture") > 0);
+        text.close();
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(picture.scaled(40, 10).save(&buffer, "PNG"));
+        const QStringList invalid{QStringLiteral("Bitmap image is not valid")};
+        // A drop of a file address, image data or text, while a dialog is open or not.
+        const struct {
+            const char* Name;
+            QString File;
+            QByteArray Image;
+            QString Text;
+            bool DialogOpen;
+            bool Taken;
+            QStringList Boxes;
+            QSize Picture;
+        } cases[] = {
+            {"file address", file, {}, {}, false, true, {}, {30, 20}},
+            {"image data", {}, png, {}, false, true, {}, {40, 10}},
+            {"file that is no picture", note, {}, {}, false, true, invalid, {240, 180}},
+            {"text", {}, {}, file, false, false, {}, {240, 180}},
+            {"while a dialog is open", file, {}, {}, true, false, {}, {240, 180}},
+        };
+        for (const auto& c : cases) {
             TMainForm form(Seams());
-            QCOMPARE(boxes.Texts.size(), 1);
-            QCOMPARE(form.FinalImage->Picture().size(), QSize(240, 180));
-            QVERIFY(Board(form).HasGame());
+            QDialog dialog(&form);
+            dialog.setModal(true);
+            dialog.setVisible(c.DialogOpen);
+            World->Ticks.Value += 1000;
+            const uint32_t start = Clock(form).StartTick;
+            QMimeData data;
+            if (!c.File.isEmpty()) {
+                data.setUrls({QUrl::fromLocalFile(c.File)});
+            }
+            if (!c.Image.isEmpty()) {
+                data.setData(QStringLiteral("image/png"), c.Image);
+            }
+            if (!c.Text.isEmpty()) {
+                data.setText(c.Text);
+            }
+            QDragEnterEvent enter({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &enter);
+            QVERIFY2(enter.isAccepted() == c.Taken, c.Name);
+            TMessageBoxCatcher boxes;
+            QDropEvent drop({9, 9}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&form, &drop);
+            QCOMPARE(boxes.Texts, c.Boxes);
+            QCOMPARE(form.FinalImage->Picture().size(), c.Picture);
+            // Only a picture taken starts a new game.
+            QVERIFY2((Clock(form).StartTick != start) == (c.Taken && c.Boxes.isEmpty()), c.Name);
         }
-        QCOMPARE(*World->Store.Get("Bitmap file name"), TextValue(""));
-    }
-
-    void EmptyBitmapFileIsALoadFailure() {
-        QTemporaryFile empty;
-        QVERIFY(empty.open());
-        // A file header and an info header for a 0 x 0 picture: no pixels at all.
-        QByteArray header("BM", 2);
-        header.append(QByteArray(52, '\0'));
-        header[10] = 54;
-        header[14] = 40;
-        header[26] = 1;
-        header[28] = 24;
-        empty.write(header);
-        empty.close();
-        World->Store.Put("Bitmap file name", TextValue(empty.fileName().toStdString()));
-        TMessageBoxCatcher boxes;
-        TMainForm form(Seams());
-        QCOMPARE(boxes.Texts.size(), 1);
-        QCOMPARE(TMainFormProbe::Settings(form).BitmapFileName, std::string());
     }
 
     void StartupPictureThatIsNoWholeBitmapFileIsALoadFailure() {
@@ -351,6 +383,7 @@ class TMainFormTest : public QObject {
             {"cut.bmp", QStringLiteral("Bitmap image is not valid")},
             {"large.bmp", QStringLiteral("Bitmap image is too large")},
             {"runs.bmp", QStringLiteral("Bitmap image is too large")},
+            {"missing.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("missing.bmp"))},
             {"fifo.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("fifo.bmp"))},
             {"zero.bmp", QStringLiteral("Cannot open file \"%1\"").arg(path("zero.bmp"))},
         };

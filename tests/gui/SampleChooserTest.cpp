@@ -9,7 +9,7 @@
 #include "FormFixture.h"
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
-#include "pictures/BitmapFile.h"
+#include "pictures/PictureFile.h"
 #include "pictures/TSelSampDlg.h"
 #include "settings/core/Infobank.h"
 
