@@ -1,5 +1,6 @@
 // TMainForm.cpp: building the main window, its start and end, the level and number commands.
 #include "app/TMainForm.h"
+#include "app/StartupPhase.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -185,11 +186,14 @@ void TMainForm::FormCreate(QObject*) {
     Clock.StartTick = 0;
     Clock.FinalSeconds = 0;
     RegisterPointingHands();
+    StartupPhaseDone("form");
     // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
     // A value that cannot be read is told and keeps its default; the start goes on with every
     // other value, so one mistyped value does not cost the player's other choices.
     Guarded([this] { LoadSettings(Settings, Store); });
+    StartupPhaseDone("settings");
     LoadStartupPicture();
+    StartupPhaseDone("pictures");
     CheckLevel(LevelItem(Settings.Level));
     CmSound->setChecked(Settings.SoundOn);
     SoundBtn->setChecked(Settings.SoundOn);
@@ -198,6 +202,7 @@ void TMainForm::FormCreate(QObject*) {
     CmNumber->setChecked(Settings.NumberOn);
     NumberBtn->setChecked(Settings.NumberOn);
     CmReset->trigger();
+    StartupPhaseDone("first game");
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
