@@ -58,6 +58,7 @@ std::optional<std::vector<uint8_t>> Converted(const std::string& file, int outpu
         return std::nullopt;
     }
     out.resize(static_cast<size_t>(convert.len_cvt));
+    out.shrink_to_fit();
     return out;
 }
 
