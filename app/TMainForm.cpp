@@ -59,7 +59,7 @@ void TMainForm::SetUpLook() {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     UseFormFont(this);
     setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
-    FinalImage->SetPicture(QImage(QStringLiteral(":/default.bmp")));
+    FinalImage->SetPicture(ResourceImage(QStringLiteral(":/default.bmp")));
 
     QPalette green = palette();
     green.setColor(QPalette::Window, WindowGreen);
@@ -88,7 +88,7 @@ void TMainForm::SetUpLook() {
         g.Button->setIcon(GlyphIcon(QString::fromLatin1(g.Glyph)));
     }
     // The sound glyph holds the normal and the disabled look side by side.
-    const QImage sound(QStringLiteral(":/sound.png"));
+    const QImage sound = ResourceImage(QStringLiteral(":/sound.png"));
     SoundBtn->setIcon(PixelArtIcon(sound.copy(16, 0, 16, 16), QIcon::Disabled,
                                    PixelArtIcon(sound.copy(0, 0, 16, 16))));
 

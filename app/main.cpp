@@ -16,12 +16,26 @@
 #include "settings/platform/SettingsFile.h"
 
 #include <QLocale>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <cstdlib>
 #include <memory>
 
 namespace {
+
+// The application's style, but for the menu bar's overflow arrow, which Qt's style reads from a
+// file in a way that loads every image plugin first (see ResourceImage); the game's menu bar,
+// far narrower than its window, never shows it.
+class TStyleWithoutOverflowArrow : public QProxyStyle {
+  public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        return icon == SP_ToolBarHorizontalExtensionButton
+                   ? QIcon()
+                   : QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
 
 int RunGame(int argc, char** argv, TLazyAudio& audio) {
     TToolkitArguments arguments(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
@@ -37,6 +51,7 @@ int RunGame(int argc, char** argv, TLazyAudio& audio) {
         InstallTranslation(app, QCoreApplication::applicationDirPath(),
                            QLocale::system().uiLanguages());
         RegisterFontSubstitutes();
+        QApplication::setStyle(new TStyleWithoutOverflowArrow);
         StartupPhaseDone("translation");
 
         TSystemTickCounter ticks;
