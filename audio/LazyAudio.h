@@ -1,4 +1,4 @@
-// LazyAudio.h: the sound module, loaded on a thread of its own while the program starts.
+// LazyAudio.h: the sound module, loaded on a thread of its own once the window is on the screen.
 #pragma once
 
 #include <functional>

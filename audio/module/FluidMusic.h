@@ -15,10 +15,10 @@ class TSdlAudio;
 
 // The synthesizer and its soundfont are made when the piece first sounds, so a game played
 // without music never builds the soundfont's presets, and stay while it is open: switched off
-// and on again, the music goes on at once, where a soundfont let go would take some 50 ms to
+// and on again, the music goes on at once, where a soundfont let go would take 50 to 200 ms to
 // load again on the window's thread. The soundfont's samples are read as the piece chooses its
-// instruments. The piece is rendered a little ahead on a thread of
-// its own; while paused the music stream is unhooked and the renderer rests once it is ahead.
+// instruments. The piece is rendered a little ahead on a thread of its own; while paused the
+// music stream is unhooked and the renderer rests once it is ahead.
 class TFluidMusicDevice : public IMusicDevice {
   public:
     explicit TFluidMusicDevice(TSdlAudio& audio);
