@@ -76,7 +76,7 @@ PHASE_NAMES = {
     "first game": "first shuffle and stretch",
     "first paint": "shown, until the board's first paint",
     "sound module": "sound module (own thread, after paint)",
-    "disc search": "launcher and disc search (after paint)",
+    "disc search": "music opened, launcher, disc search",
 }
 
 
@@ -209,6 +209,7 @@ def effect_latency_ms(latency_tool):
 
 
 def measure(game, floor, latency_tool, runs=15, idle_seconds=30, moves=50):
+    load_before = load_average()
     quiet = settings_without_music(game)
     programs = [TProgram("floor", [floor], "Floor"), TProgram("ming", [floor, "ming"], "Floor"),
                 TProgram("music on", [game], "Zellipo"),
@@ -223,6 +224,7 @@ def measure(game, floor, latency_tool, runs=15, idle_seconds=30, moves=50):
                                  "moves": move_cpu, "server": server_cpu,
                                  "marks": marks[program.name]}
     figures["latency"] = effect_latency_ms(latency_tool)
+    figures["load"] = (load_before, load_average())
     return figures
 
 
@@ -235,7 +237,7 @@ def report(figures, runs, idle_seconds, moves):
     names = ["floor", "ming", "music on", "music off"]
     print("Whole program under Xvfb, against floors measured in the same run: a bare Qt window "
           "with a ticking clock, and the same showing the game's menu texts in its Ming face "
-          "(load average now %s)" % load_average())
+          "(load average %s at the start, %s at the end)" % figures["load"])
     print("  %-40s %10s %10s %10s %10s" % ("", "floor", "Ming floor", "music on", "music off"))
 
     def row(what, key, fmt="%.1f", ratio=None):
