@@ -82,6 +82,8 @@ void TFluidMusicDevice::Open(const std::string& path, TMusicLost lost) {
 }
 
 void TFluidMusicDevice::CreateSynth(int polyphony) {
+    // A synthesizer refers to its settings to the last.
+    Synth.reset();
     Settings.reset(new_fluid_settings());
     fluid_settings_setnum(Settings.get(), "synth.sample-rate", Audio.Rate());
     fluid_settings_setnum(Settings.get(), "synth.gain", Gain);
@@ -124,7 +126,8 @@ void TFluidMusicDevice::StartSequencer() {
     Player.reset(new_fluid_player(Synth.get()));
     if (!Player || fluid_player_add_mem(Player.get(), Piece.data(), Piece.size()) != FLUID_OK ||
         fluid_player_play(Player.get()) != FLUID_OK) {
-        Player.reset();
+        Close();
+        ReleaseSynth();
         throw EMediaError("Cannot play \"" + Path + "\": the sequencer could not take it");
     }
     // Played once, the sequencer reads the piece in the first block and gives up on one it
@@ -140,6 +143,7 @@ void TFluidMusicDevice::StartSequencer() {
     if (fluid_player_get_status(Player.get()) != FLUID_PLAYER_PLAYING ||
         fluid_player_get_total_ticks(Player.get()) <= 0) {
         Close();
+        ReleaseSynth();
         throw EMediaError("\"" + Path + "\" is not a playable MIDI file: " +
                           (error.empty() ? "the synthesizer cannot read it" : error));
     }
@@ -177,18 +181,24 @@ void TFluidMusicDevice::Pause() {
 void TFluidMusicDevice::Close() {
     Hook(false);
     Ahead.reset();
-    ReleaseSynth();
-    Piece = std::string();
-}
-
-void TFluidMusicDevice::ReleaseSynth() {
-    if (Synth) {
+    if (Player) {
         Player.reset();
-        Synth.reset();
         // The sequencer holds each event of its piece in a small block of its own, a hundred
         // megabytes and more for a file near the size limit, which the allocator would keep.
         malloc_trim(0);
     }
+    Piece = std::string();
+    // The synthesizer and its soundfont stay for the next piece; at the game's end, the end of
+    // the process frees them at once.
+    if (Synth) {
+        fluid_synth_system_reset(Synth.get());
+    }
+}
+
+void TFluidMusicDevice::ReleaseSynth() {
+    Player.reset();
+    Synth.reset();
+    malloc_trim(0);
 }
 
 int TFluidMusicDevice::Tick() const {

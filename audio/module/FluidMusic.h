@@ -14,8 +14,8 @@
 class TSdlAudio;
 
 // The synthesizer and its soundfont are made when the piece first sounds, so a game played
-// without music never builds the soundfont's presets, and stay while it is open: switched off
-// and on again, the music goes on at once, where a soundfont let go would take 50 to 200 ms to
+// without music never builds the soundfont's presets, and stay from then on: switched off and
+// on again, the music goes on at once, where a soundfont let go would take 50 to 200 ms to
 // load again on the window's thread. The soundfont's samples are read as the piece chooses its
 // instruments. The piece is rendered a little ahead on a thread of its own; while paused the
 // music stream is unhooked and the renderer rests once it is ahead.
