@@ -1,6 +1,7 @@
 // TMainForm.cpp: the main window: its look and start and end, the game's commands, the board's
 // drawing and moves, the clock with the pause, the sounds and the pictures.
 #include "app/TMainForm.h"
+#include "app/StartupPhase.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -119,7 +120,7 @@ void TMainForm::SetUpLook() {
     UseFormFont(this);
     setAcceptDrops(true);
     setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
-    FinalImage->SetPicture(QImage(QStringLiteral(":/default.bmp")));
+    FinalImage->SetPicture(ResourceImage(QStringLiteral(":/default.bmp")));
 
     QPalette green = palette();
     green.setColor(QPalette::Window, WindowGreen);
@@ -137,7 +138,7 @@ void TMainForm::SetUpLook() {
     ClockText->setFont(clockFont);
 
     // The sound glyph holds the normal and the disabled look side by side.
-    const QImage sound(QStringLiteral(":/sound.png"));
+    const QImage sound = ResourceImage(QStringLiteral(":/sound.png"));
     const struct {
         TItemButton* Button;
         QAction* Item;
@@ -220,15 +221,19 @@ void TMainForm::WireEvents() {
 
 void TMainForm::FormCreate(QObject*) {
     RegisterPointingHands();
+    StartupPhaseDone("form");
     // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
     // A value that cannot be read is told and keeps its default; the start goes on with every
     // other value, so one mistyped value does not cost the player's other choices.
     Guarded([this] { LoadSettings(Settings, Store); });
+    StartupPhaseDone("settings");
     LoadStartupPicture();
+    StartupPhaseDone("pictures");
     CmSound->setChecked(Settings.SoundOn);
     CmMusic->setChecked(Settings.MusicOn);
     CmNumber->setChecked(Settings.NumberOn);
     StartGame(Settings.Level);
+    StartupPhaseDone("first game");
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

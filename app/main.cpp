@@ -1,11 +1,13 @@
 // main.cpp: the entry point of Zellipo.
 #include "app/SignalRoute.h"
+#include "app/StartupPhase.h"
 #include "app/TMainForm.h"
 #include "app/TZellipoApp.h"
 #include "app/Translation.h"
 #include "app/platform/SystemClocks.h"
 #include "app/platform/ToolkitArguments.h"
 #include "audio/LazyAudio.h"
+#include "engine/TPaintBox.h"
 #include "forms/ErrorBox.h"
 #include "forms/FormLook.h"
 #include "pictures/PictureFile.h"
@@ -15,13 +17,31 @@
 #include "settings/platform/SettingsFile.h"
 
 #include <QLocale>
+#include <QProxyStyle>
+#include <QTimer>
 
 #include <cstdlib>
+#include <memory>
 
-int main(int argc, char** argv) {
+namespace {
+
+// The application's style, but for the menu bar's overflow arrow, which Qt's style reads from a
+// file in a way that loads every image plugin first (see ResourceImage); the game's menu bar,
+// far narrower than its window, never shows it.
+class TStyleWithoutOverflowArrow : public QProxyStyle {
+  public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        return icon == SP_ToolBarHorizontalExtensionButton
+                   ? QIcon()
+                   : QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+int RunGame(int argc, char** argv, TLazyAudio& audio) {
     TToolkitArguments arguments(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
     TZellipoApp app(arguments.Count, arguments.Values());
-    TLazyAudio audio;
+    StartupPhaseDone("toolkit");
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
         QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
@@ -32,6 +52,8 @@ int main(int argc, char** argv) {
         InstallTranslation(app, QCoreApplication::applicationDirPath(),
                            QLocale::system().uiLanguages());
         RegisterFontSubstitutes();
+        QApplication::setStyle(new TStyleWithoutOverflowArrow);
+        StartupPhaseDone("translation");
 
         TSystemTickCounter ticks;
         TSystemCalendarClock calendar;
@@ -45,11 +67,9 @@ int main(int argc, char** argv) {
             QApplication::closeAllWindows();
         });
         TMainForm form({ticks, calendar, store, audio.Effects(), audio.Music()});
-        // The launcher looks for the picture disc as it is created, hidden, after the window.
         TMountVolumes volumes;
         TEditorLauncher editor;
-        TPlayAndEditDlg launcher(volumes, editor);
-        form.AttachPictureDisc(&launcher);
+        std::unique_ptr<TPlayAndEditDlg> launcher;
         // A picture given to the game, as a file manager's "Open With" does, is played at once
         // but not remembered. The toolkit has taken out the options it understands.
         if (arguments.Count > 1 && !ending) {
@@ -57,10 +77,25 @@ int main(int argc, char** argv) {
             form.PlayGivenPicture([&picture] { return LoadPicture(picture); });
         }
         if (!ending) {
+            // What the player cannot see waits for the board's first paint. The sound module
+            // loads on a thread of its own; the window opens the music as it first paints, which
+            // waits for the module; and only then the launcher, hidden, looks for the picture
+            // disc, in the memory the music's check of its piece has given back.
+            QObject::connect(
+                form.MainPaint, &TPaintBox::Paint, &form,
+                [&] {
+                    StartupPhaseDone("first paint");
+                    QTimer::singleShot(0, &form, [&] {
+                        audio.Start([] { StartupPhaseDone("sound module"); });
+                        QTimer::singleShot(0, &form, [&] {
+                            launcher = std::make_unique<TPlayAndEditDlg>(volumes, editor);
+                            form.AttachPictureDisc(launcher.get());
+                            StartupPhaseDone("disc search");
+                        });
+                    });
+                },
+                Qt::SingleShotConnection);
             form.show();
-            // The sound module loads and opens the sound card while the window first paints; the
-            // music waits for it after that.
-            audio.Start();
             app.exec();
         }
         form.QuietEnd = ending;
@@ -69,4 +104,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The sound module is left to the end of the process, which owns it here: closing the sound
+    // card waits for the audio thread to finish the buffer it is on, tens of milliseconds at
+    // every close, and the synthesizer's teardown frees every sample, while the end of the
+    // process does both at once. The settings are saved as the game ends, before this; exit
+    // leaves main's own objects as they are, so the module stays reachable to the last.
+    TLazyAudio audio;
+    std::exit(RunGame(argc, argv, audio));
 }

@@ -8,25 +8,22 @@
 
 #include "audio/core/SoundFiles.h"
 
-void TLazyAudio::Start() {
+void TLazyAudio::Start(const std::function<void()>& loaded) {
     if (!Started) {
         Started = true;
-        Loader = std::thread([this] { Load(); });
+        Loader = std::thread([this, loaded] {
+            Load();
+            if (loaded) {
+                loaded();
+            }
+        });
     }
 }
-
-// The output the program leaves to the end of the process, where it is still reachable. Of
-// external linkage, so that the store to it stays.
-IAudioOutput* KeptToTheEnd = nullptr;
 
 TLazyAudio::~TLazyAudio() {
     if (Loader.joinable()) {
         Loader.join();
     }
-    // Closing the sound card waits for the audio thread to finish the buffer it is on, tens of
-    // milliseconds at every close of the game, and the synthesizer's teardown frees every
-    // sample: the end of the process does both at once. The music has stopped with its player.
-    KeptToTheEnd = Loaded.release();
 }
 
 void TLazyAudio::Load() {

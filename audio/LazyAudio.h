@@ -1,6 +1,7 @@
-// LazyAudio.h: the sound module, loaded on a thread of its own while the program starts.
+// LazyAudio.h: the sound module, loaded on a thread of its own once the window is on the screen.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -14,9 +15,10 @@ class TLazyAudio {
   public:
     TLazyAudio() = default;
     ~TLazyAudio();
-    // Begins loading on a thread of its own. The loader and the toolkit would take turns at the
-    // dynamic linker's lock, so this is best called once the window is on its way.
-    void Start();
+    // Begins loading on a thread of its own, which calls loaded once it is done. The loader and
+    // the toolkit would take turns at the dynamic linker's lock, so this is best called once the
+    // window is on the screen.
+    void Start(const std::function<void()>& loaded = {});
     TLazyAudio(const TLazyAudio&) = delete;
     TLazyAudio& operator=(const TLazyAudio&) = delete;
 

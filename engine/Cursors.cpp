@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <map>
 
+#include "forms/FormLook.h"
+
 namespace {
 
 std::map<int32_t, QCursor>& CursorTable() {
@@ -17,10 +19,14 @@ std::map<int32_t, QCursor>& CursorTable() {
 // is the fingertip. Colour pixmaps rather than a bitmap and mask: Wayland shows no two-colour
 // cursors, and under X11 the pixels are the same.
 void RegisterPointingHands() {
-    CursorTable()[1] = QCursor(QPixmap(QStringLiteral(":/cursor_up.png")), 16, 9);
-    CursorTable()[2] = QCursor(QPixmap(QStringLiteral(":/cursor_down.png")), 13, 24);
-    CursorTable()[3] = QCursor(QPixmap(QStringLiteral(":/cursor_left.png")), 7, 15);
-    CursorTable()[4] = QCursor(QPixmap(QStringLiteral(":/cursor_right.png")), 22, 15);
+    CursorTable()[1] =
+        QCursor(QPixmap::fromImage(ResourceImage(QStringLiteral(":/cursor_up.png"))), 16, 9);
+    CursorTable()[2] =
+        QCursor(QPixmap::fromImage(ResourceImage(QStringLiteral(":/cursor_down.png"))), 13, 24);
+    CursorTable()[3] =
+        QCursor(QPixmap::fromImage(ResourceImage(QStringLiteral(":/cursor_left.png"))), 7, 15);
+    CursorTable()[4] =
+        QCursor(QPixmap::fromImage(ResourceImage(QStringLiteral(":/cursor_right.png"))), 22, 15);
 }
 
 QCursor CursorFor(int32_t number) {

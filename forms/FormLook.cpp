@@ -2,8 +2,10 @@
 #include "forms/FormLook.h"
 
 #include <QDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -69,8 +71,14 @@ void CentreOnScreen(QWidget* window) {
     new TFrameCentrer(window);
 }
 
+QImage ResourceImage(const QString& resource) {
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QIcon GlyphIcon(const QString& resource) {
-    return PixelArtIcon(QImage(resource));
+    return PixelArtIcon(ResourceImage(resource));
 }
 
 QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode, QIcon icon) {

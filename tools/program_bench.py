@@ -1,6 +1,7 @@
 """program_bench.py: whole-program figures of the game beside a bare Qt window, under Xvfb."""
 
 import os
+import re
 import signal
 import statistics
 import subprocess
@@ -54,18 +55,42 @@ def peak_rss_mib(pid):
 
 
 class TProgram:
-    def __init__(self, name, argv, title, env=None):
+    def __init__(self, name, argv, title, env=None, settings=None):
         self.name = name
         self.argv = argv
         self.title = title
         self.env = env or {}
+        # The text of the settings file it starts with, if any.
+        self.settings = settings
+
+
+# The game tells when each step of its start ends (app/StartupPhase.cpp), in this order.
+PHASES = ["toolkit", "translation", "form", "settings", "pictures", "first game", "first paint",
+          "sound module", "disc search"]
+PHASE_NAMES = {
+    "toolkit": "application object, X connection",
+    "translation": "translation and font names",
+    "form": "form: widgets, glyphs, Ming face, cursors",
+    "settings": "settings file",
+    "pictures": "start-up picture",
+    "first game": "first shuffle and stretch",
+    "first paint": "shown, until the board's first paint",
+    "sound module": "sound module (own thread, after paint)",
+    "disc search": "music opened, launcher, disc search",
+}
 
 
 def environment(scratch, program):
     env = {"XDG_CONFIG_HOME": os.path.join(scratch, "config"),
            "XDG_RUNTIME_DIR": os.path.join(scratch, "runtime"),
-           "SDL_AUDIODRIVER": os.environ.get("SDL_AUDIODRIVER", "dummy")}
+           "SDL_AUDIODRIVER": os.environ.get("SDL_AUDIODRIVER", "dummy"),
+           "QT_LOGGING_RULES": "zellipo.startup.info=true"}
     env.update(program.env)
+    if program.settings is not None:
+        folder = os.path.join(scratch, "config", "Belnovia")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "Quorvel.reg"), "w", encoding="utf-8", newline="") as f:
+            f.write(program.settings)
     return env
 
 
@@ -89,49 +114,68 @@ def wait_mapped(session, process, timeout=20.0):
     raise RuntimeError("no window within %.0f s" % timeout)
 
 
+def phase_marks(log, started):
+    """Milliseconds from the exec to the end of each step the game told of."""
+    marks = {}
+    for line in log.splitlines():
+        match = re.match(r"zellipo\.startup: (.+) (\d+)$", line.strip())
+        if match:
+            marks[match.group(1)] = int(match.group(2)) / 1000.0 - started * 1000.0
+    return marks
+
+
 def start_and_close_ms(programs, runs):
     """Median time from exec to the first mapped window of each program, and from the close
-    request a second later to the process's end, each run in a fresh config. The programs take
-    turns, so that a busier moment of the machine falls on all."""
+    request a second later to the process's end, each run in a fresh config, with the game's
+    steps of the start. The programs take turns, so that a busier moment of the machine falls
+    on all."""
     starts = {program.name: [] for program in programs}
     closes = {program.name: [] for program in programs}
+    marks = {program.name: {phase: [] for phase in PHASES} for program in programs}
     with xsession.XSession() as session:
         for _ in range(runs):
             for program in programs:
                 with tempfile.TemporaryDirectory(prefix="zellipo-bench-") as scratch:
                     os.mkdir(os.path.join(scratch, "runtime"), 0o700)
+                    env = environment(scratch, program)
                     started = time.monotonic()
-                    process = session.launch(program.argv, env=environment(scratch, program))
+                    process = session.launch(program.argv, env=env)
                     starts[program.name].append((wait_mapped(session, process) - started) * 1000.0)
                     # Settled: the music is playing, as it is when a player closes the game.
                     time.sleep(1.0)
                     closes[program.name].append(close_ms(process))
+                    for phase, at in phase_marks(session.program_log(process), started).items():
+                        marks[program.name].setdefault(phase, []).append(at)
                     session.programs.remove(process)
-    return ({name: statistics.median(values) for name, values in starts.items()},
-            {name: statistics.median(values) for name, values in closes.items()})
+    median = statistics.median
+    return ({name: median(values) for name, values in starts.items()},
+            {name: median(values) for name, values in closes.items()},
+            {name: {phase: median(values) for phase, values in phases.items() if values}
+             for name, phases in marks.items()})
 
 
-def switch_music_off(session, program, scratch):
-    """Lets the game write its settings once, then turns the music off in them."""
-    process = session.launch(program.argv, env=environment(scratch, program))
-    session.find_window(process, program.title)
-    xsession.stop_process(process)
-    session.programs.remove(process)
-    path = os.path.join(scratch, "config", "Belnovia", "Quorvel.reg")
-    with open(path, encoding="utf-8", newline="") as settings:
-        text = settings.read()
-    with open(path, "w", encoding="utf-8", newline="") as settings:
-        settings.write(text.replace('"Music"=dword:00000001', '"Music"=dword:00000000'))
-
-
-def running_costs(program, idle_seconds, moves, music=True):
-    """Peak memory, CPU and wake-ups over an idle stretch with the clock running, CPU of
-    arrow-key moves."""
+def settings_without_music(game):
+    """The settings file the game writes at its first end, with the music turned off in it."""
     with xsession.XSession() as session, \
             tempfile.TemporaryDirectory(prefix="zellipo-bench-") as scratch:
         os.mkdir(os.path.join(scratch, "runtime"), 0o700)
-        if not music:
-            switch_music_off(session, program, scratch)
+        program = TProgram("zellipo", [game], "Zellipo")
+        process = session.launch(program.argv, env=environment(scratch, program))
+        session.find_window(process, program.title)
+        xsession.stop_process(process)
+        session.programs.remove(process)
+        path = os.path.join(scratch, "config", "Belnovia", "Quorvel.reg")
+        with open(path, encoding="utf-8", newline="") as settings:
+            text = settings.read()
+    return text.replace('"Music"=dword:00000001', '"Music"=dword:00000000')
+
+
+def running_costs(program, idle_seconds, moves):
+    """Peak memory, CPU and wake-ups over an idle stretch with the clock running, CPU of
+    arrow-key moves in the program and in the X server."""
+    with xsession.XSession() as session, \
+            tempfile.TemporaryDirectory(prefix="zellipo-bench-") as scratch:
+        os.mkdir(os.path.join(scratch, "runtime"), 0o700)
         process = session.launch(program.argv, env=environment(scratch, program))
         window = session.find_window(process, program.title)
         # Past the start, and past the sound card's first opening, which closes in silence.
@@ -140,17 +184,18 @@ def running_costs(program, idle_seconds, moves, music=True):
         time.sleep(idle_seconds)
         idle = cpu_seconds(process.pid) - before
         woke = wakeups(switches, context_switches(process.pid)) / idle_seconds
-        move_cpu = None
+        move_cpu = server_cpu = None
         if moves:
             session.focus(window.wid)
             keys = ["Left", "Right"] * (moves // 2)
-            before = cpu_seconds(process.pid)
+            before, server = cpu_seconds(process.pid), cpu_seconds(session.xvfb.pid)
             session.run("xdotool", "key", "--delay", "150", *keys, timeout=60)
             # Slides that were queued behind the last key still run.
             time.sleep(1.0)
             move_cpu = cpu_seconds(process.pid) - before
+            server_cpu = cpu_seconds(session.xvfb.pid) - server
         peak = peak_rss_mib(process.pid)
-        return peak, idle, woke, move_cpu
+        return peak, idle, woke, move_cpu, server_cpu
 
 
 def effect_latency_ms(latency_tool):
@@ -164,51 +209,79 @@ def effect_latency_ms(latency_tool):
 
 
 def measure(game, floor, latency_tool, runs=15, idle_seconds=30, moves=50):
-    # The sound module's libraries mapped before main, as if the game linked them: what loading
-    # the module later saves at start-up.
-    module = os.path.join(os.path.dirname(game), "zellipo-audio.so")
-    programs = [TProgram("zellipo", [game], "Zellipo"), TProgram("floor", [floor], "Floor"),
-                TProgram("preloaded", [game], "Zellipo", {"LD_PRELOAD": module})]
-    figures = {}
-    starts, closes = start_and_close_ms(programs, runs)
-    for program in programs[:2]:
-        peak, idle, woke, move_cpu = running_costs(program, idle_seconds,
-                                                   moves if program.name == "zellipo" else 0)
+    load_before = load_average()
+    quiet = settings_without_music(game)
+    programs = [TProgram("floor", [floor], "Floor"), TProgram("ming", [floor, "ming"], "Floor"),
+                TProgram("music on", [game], "Zellipo"),
+                TProgram("music off", [game], "Zellipo", settings=quiet)]
+    figures = {program.name: {} for program in programs}
+    starts, closes, marks = start_and_close_ms(programs, runs)
+    for program in programs:
+        peak, idle, woke, move_cpu, server_cpu = running_costs(
+            program, idle_seconds, moves if program.name != "ming" else 0)
         figures[program.name] = {"start": starts[program.name], "close": closes[program.name],
                                  "peak": peak, "idle": idle * 1000.0, "wakeups": woke,
-                                 "moves": move_cpu}
-    figures["zellipo"]["start, libraries at start"] = starts["preloaded"]
-    figures["floor"]["start, libraries at start"] = starts["floor"]
-    # The floor plays no music: the game's idle cost without it, to compare like with like.
-    _, quiet, quiet_woke, _ = running_costs(programs[0], idle_seconds, 0, music=False)
-    figures["zellipo"]["idle without music"] = quiet * 1000.0
-    figures["zellipo"]["wakeups without music"] = quiet_woke
-    figures["floor"]["idle without music"] = figures["floor"]["idle"]
-    figures["floor"]["wakeups without music"] = figures["floor"]["wakeups"]
+                                 "moves": move_cpu, "server": server_cpu,
+                                 "marks": marks[program.name]}
     figures["latency"] = effect_latency_ms(latency_tool)
+    figures["load"] = (load_before, load_average())
     return figures
 
 
+def load_average():
+    with open("/proc/loadavg") as f:
+        return f.read().split()[0]
+
+
 def report(figures, runs, idle_seconds, moves):
-    game, floor = figures["zellipo"], figures["floor"]
+    names = ["floor", "ming", "music on", "music off"]
+    print("Whole program under Xvfb, against floors measured in the same run: a bare Qt window "
+          "with a ticking clock, and the same showing the game's menu texts in its Ming face "
+          "(load average %s at the start, %s at the end)" % figures["load"])
+    print("  %-40s %10s %10s %10s %10s" % ("", "floor", "Ming floor", "music on", "music off"))
 
-    def row(what, unit, key, fmt="%.1f"):
-        g, f = game[key], floor[key]
-        ratio = "%.2f×" % (g / f) if f else "–"
-        print("  %-44s %10s %10s %8s" % (what + " (" + unit + ")", fmt % g, fmt % f, ratio))
+    def row(what, key, fmt="%.1f", ratio=None):
+        cells = []
+        for name in names:
+            value = figures[name][key]
+            if value is None:
+                cells.append("–")
+            elif ratio:
+                cells.append("%.2f×" % (value / figures[ratio][key]))
+            else:
+                cells.append(fmt % value)
+        print("  %-40s %10s %10s %10s %10s" % ((what,) + tuple(cells)))
 
-    print("Whole program under Xvfb, against a bare Qt window with a ticking clock")
-    print("  %-44s %10s %10s %8s" % ("", "zellipo", "floor", "ratio"))
-    row("start to first window, median of %d" % runs, "ms", "start")
-    row("  the same, sound libraries mapped at start", "ms", "start, libraries at start")
-    row("close request to end, median of %d" % runs, "ms", "close")
-    row("peak resident memory", "MiB", "peak")
-    row("CPU over %d s idle, clock running" % idle_seconds, "ms", "idle", "%.0f")
-    row("  the same, music switched off", "ms", "idle without music", "%.0f")
-    row("wake-ups a second, idle", "/s", "wakeups")
-    row("  the same, music switched off", "/s", "wakeups without music")
-    print("  %-44s %10.0f" % ("CPU of %d arrow-key moves (ms)" % moves, game["moves"] * 1000.0))
+    row("first window, median of %d (ms)" % runs, "start")
+    row("  ratio to the floor", "start", ratio="floor")
+    row("  ratio to the Ming floor", "start", ratio="ming")
+    row("close request to end, median of %d (ms)" % runs, "close")
+    row("peak resident memory (MiB)", "peak")
+    row("CPU over %d s idle, clock running (ms)" % idle_seconds, "idle", "%.0f")
+    row("wake-ups a second, idle", "wakeups")
+    for name in names:
+        figures[name]["moves"] = (figures[name]["moves"] or 0) * 1000.0 or None
+        figures[name]["server"] = (figures[name]["server"] or 0) * 1000.0 or None
+    row("CPU of %d arrow keys, program (ms)" % moves, "moves", "%.0f")
+    row("  the same, X server (ms)", "server", "%.0f")
     latency = figures["latency"]
-    print("  %-44s %10.1f" % ("move sound: request to first samples, device asleep (ms)",
-                              latency["asleep"]))
-    print("  %-44s %10.1f" % ("  the same, device awake (ms)", latency["awake"]))
+    print("  %-40s %10.1f" % ("move sound to first samples, asleep (ms)", latency["asleep"]))
+    print("  %-40s %10.1f" % ("  the same, device awake (ms)", latency["awake"]))
+    print()
+    print("The game's start, step by step (medians of %d starts; ms from the exec)" % runs)
+    print("  %-44s %10s %10s %10s" % ("step", "music on", "music off", "its own"))
+    on, off = figures["music on"]["marks"], figures["music off"]["marks"]
+    previous = 0.0
+    for phase in PHASES:
+        if phase not in on:
+            continue
+        # What follows the first paint runs side by side, each from the paint.
+        own = on[phase] - previous
+        print("  %-44s %10.1f %10.1f %10.1f" % (PHASE_NAMES[phase], on[phase],
+                                                off.get(phase, float("nan")), own))
+        if phase != "first paint" and previous == on.get("first paint"):
+            continue
+        previous = on[phase]
+    print("  %-44s %10.1f %10.1f" % ("first window mapped (seen by xdotool)",
+                                     figures["music on"]["start"],
+                                     figures["music off"]["start"]))

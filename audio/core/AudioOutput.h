@@ -5,7 +5,7 @@
 #include "audio/core/SoundEffects.h"
 
 // SDL, SDL_mixer and FluidSynth bring a few dozen libraries with them; the module that holds them
-// is loaded while the window is being built rather than before the program can start.
+// is loaded once the window has first painted rather than before the program can start.
 class IAudioOutput {
   public:
     virtual ~IAudioOutput() = default;

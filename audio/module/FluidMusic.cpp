@@ -62,7 +62,7 @@ TFluidMusicDevice::~TFluidMusicDevice() {
 void TFluidMusicDevice::Open(const std::string& path, TMusicLost lost) {
     Close();
     // Players put music of their own here: a FIFO, a device or a huge file is refused at once.
-    const TFileContents file = ReadRegularFile(path, MusicFileLimit);
+    TFileContents file = ReadRegularFile(path, MusicFileLimit);
     if (file.Failure != TFileFailure::None) {
         throw EMediaError("Cannot open file \"" + path + "\": " + file.Why);
     }
@@ -70,17 +70,24 @@ void TFluidMusicDevice::Open(const std::string& path, TMusicLost lost) {
         throw EMediaError("No sound output to play \"" + path + "\": " + why);
     }
     Path = path;
-    if (!Synth) {
-        CreateSynth();
-    }
-    StartSequencer(file.Bytes, std::move(lost));
+    Piece = std::move(file.Bytes);
+    // The piece is read at once, so that one the sequencer cannot play is refused here rather
+    // than retried on the audio thread. Whether it can be played does not depend on the
+    // instruments: a synthesizer without a soundfont and with one voice reads it, and is let go
+    // until the music first plays.
+    CreateSynth(1);
+    StartSequencer();
+    ReleaseSynth();
+    Lost = std::move(lost);
 }
 
-void TFluidMusicDevice::CreateSynth() {
+void TFluidMusicDevice::CreateSynth(int polyphony) {
+    // A synthesizer refers to its settings to the last.
+    Synth.reset();
     Settings.reset(new_fluid_settings());
     fluid_settings_setnum(Settings.get(), "synth.sample-rate", Audio.Rate());
     fluid_settings_setnum(Settings.get(), "synth.gain", Gain);
-    fluid_settings_setint(Settings.get(), "synth.polyphony", Polyphony);
+    fluid_settings_setint(Settings.get(), "synth.polyphony", polyphony);
     // A General MIDI soundfont holds hundreds of instruments and a piece plays a handful: only
     // the samples of the instruments chosen are read.
     fluid_settings_setint(Settings.get(), "synth.dynamic-sample-loading", 1);
@@ -101,7 +108,6 @@ void TFluidMusicDevice::CreateSynth() {
     if (!Synth) {
         throw EMediaError("Cannot play \"" + Path + "\": the synthesizer could not be created");
     }
-    LoadSoundfont();
 }
 
 void TFluidMusicDevice::LoadSoundfont() {
@@ -116,11 +122,12 @@ void TFluidMusicDevice::LoadSoundfont() {
     throw EMediaError("Cannot play \"" + Path + "\": no General MIDI soundfont could be loaded");
 }
 
-void TFluidMusicDevice::StartSequencer(const std::string& piece, TMusicLost lost) {
+void TFluidMusicDevice::StartSequencer() {
     Player.reset(new_fluid_player(Synth.get()));
-    if (!Player || fluid_player_add_mem(Player.get(), piece.data(), piece.size()) != FLUID_OK ||
+    if (!Player || fluid_player_add_mem(Player.get(), Piece.data(), Piece.size()) != FLUID_OK ||
         fluid_player_play(Player.get()) != FLUID_OK) {
-        Player.reset();
+        Close();
+        ReleaseSynth();
         throw EMediaError("Cannot play \"" + Path + "\": the sequencer could not take it");
     }
     // Played once, the sequencer reads the piece in the first block and gives up on one it
@@ -136,23 +143,33 @@ void TFluidMusicDevice::StartSequencer(const std::string& piece, TMusicLost lost
     if (fluid_player_get_status(Player.get()) != FLUID_PLAYER_PLAYING ||
         fluid_player_get_total_ticks(Player.get()) <= 0) {
         Close();
+        ReleaseSynth();
         throw EMediaError("\"" + Path + "\" is not a playable MIDI file: " +
                           (error.empty() ? "the synthesizer cannot read it" : error));
     }
     fluid_player_set_loop(Player.get(), -1);
-    Ahead = std::make_unique<TRenderAhead>(
-        Audio.Rate(), BlockFrames,
-        [synth = Synth.get()](int16_t* frames, int count) {
-            fluid_synth_write_s16(synth, count, frames, 0, 2, frames, 1, 2);
-        },
-        [lost = std::move(lost),
-         why = "Cannot play \"" + Path + "\": the synthesizer cannot keep up with it"] {
-            lost(why);
-        });
 }
 
 void TFluidMusicDevice::Play() {
-    if (Player && Audio.Wake()) {
+    if (!Ahead) {
+        if (Piece.empty()) {
+            return;
+        }
+        CreateSynth(Polyphony);
+        LoadSoundfont();
+        StartSequencer();
+        Piece = std::string();
+        Ahead = std::make_unique<TRenderAhead>(
+            Audio.Rate(), BlockFrames,
+            [synth = Synth.get()](int16_t* frames, int count) {
+                fluid_synth_write_s16(synth, count, frames, 0, 2, frames, 1, 2);
+            },
+            [lost = std::move(Lost),
+             why = "Cannot play \"" + Path + "\": the synthesizer cannot keep up with it"] {
+                lost(why);
+            });
+    }
+    if (Audio.Wake()) {
         Hook(true);
     }
 }
@@ -170,9 +187,18 @@ void TFluidMusicDevice::Close() {
         // megabytes and more for a file near the size limit, which the allocator would keep.
         malloc_trim(0);
     }
+    Piece = std::string();
+    // The synthesizer and its soundfont stay for the next piece; at the game's end, the end of
+    // the process frees them at once.
     if (Synth) {
         fluid_synth_system_reset(Synth.get());
     }
+}
+
+void TFluidMusicDevice::ReleaseSynth() {
+    Player.reset();
+    Synth.reset();
+    malloc_trim(0);
 }
 
 int TFluidMusicDevice::Tick() const {

@@ -1,91 +1,64 @@
-// SdlEffects.cpp: looking for an effect's file, checking it, and converting its samples with an
-// SDL audio stream.
+// SdlEffects.cpp: looking for an effect's file, and reading, checking and converting its samples
+// with SDL.
 #include "audio/module/SdlEffects.h"
 
 #include <SDL.h>
 #include <QApplication>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
 #include "audio/core/SoundFiles.h"
-#include "audio/core/WaveCheck.h"
 #include "audio/module/SdlAudio.h"
 #include "files/RegularFile.h"
 
 namespace {
 
 constexpr int EffectChannel = 0;
-// The stream is fed a piece at a time, so that it holds little more than the converted sound.
-constexpr size_t PieceFrames = 4096;
+// An effect sounds for a fifth of a second and the next move cuts it off; a few seconds is more
+// than a player ever hears of one. At the output's 22.05 kHz this keeps an effect under 450 KB,
+// whatever the file's rate, as the mixer holds it converted to its own format.
+constexpr Uint32 MaxEffectSeconds = 5;
+// What sound cards play.
+constexpr int MinEffectRate = 8000;
+constexpr int MaxEffectRate = 192000;
+constexpr int MaxEffectChannels = 8;
 
-struct TFreeStream {
-    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+struct TFreeWav {
+    void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
 };
-using TStream = std::unique_ptr<SDL_AudioStream, TFreeStream>;
 
-SDL_AudioFormat SampleFormat(const TWaveFormat& wave) {
-    if (wave.Kind == TSampleKind::Float) {
-        return AUDIO_F32LSB;
-    }
-    switch (wave.BitsPerSample) {
-        case 8:
-            return AUDIO_U8;
-        case 16:
-            return AUDIO_S16LSB;
-        default:
-            // 24-bit samples are widened to 32 bits on the way in.
-            return AUDIO_S32LSB;
-    }
-}
-
-std::string Widened(std::string_view samples24) {
-    std::string samples32;
-    samples32.reserve(samples24.size() / 3 * 4);
-    for (size_t at = 0; at + 3 <= samples24.size(); at += 3) {
-        samples32 += '\0';
-        samples32 += samples24.substr(at, 3);
-    }
-    return samples32;
-}
-
-// Appends what the stream has converted; false when SDL fails.
-bool Drain(SDL_AudioStream* stream, std::vector<uint8_t>& out) {
-    const int available = SDL_AudioStreamAvailable(stream);
-    // The resampler holds back the first frames of a high rate until it has more of them.
-    if (available == 0) {
-        return true;
-    }
-    const size_t at = out.size();
-    out.resize(at + static_cast<size_t>(available));
-    return SDL_AudioStreamGet(stream, out.data() + at, available) == available;
-}
-
-// The samples in the output's format; nothing when SDL cannot convert them.
-std::optional<std::vector<uint8_t>> Converted(const TWaveFormat& wave, int outputRate) {
-    const TStream stream(SDL_NewAudioStream(SampleFormat(wave), static_cast<Uint8>(wave.Channels),
-                                            wave.Rate, AUDIO_S16SYS, TSdlAudio::Channels,
-                                            outputRate));
-    if (!stream) {
+// SDL reads the wave, plain or compressed samples alike, at the file's own rate and channels,
+// which are checked before the samples are converted to the output's format: a long file at a
+// low rate would otherwise grow many times over. Nothing when SDL cannot read or convert it.
+std::optional<std::vector<uint8_t>> Converted(const std::string& file, int outputRate) {
+    SDL_AudioSpec spec{};
+    Uint8* read = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &spec,
+                       &read, &bytes) == nullptr) {
         return std::nullopt;
     }
-    const size_t pieceBytes = PieceFrames * wave.Channels * wave.BitsPerSample / 8;
-    std::vector<uint8_t> out;
-    for (size_t at = 0; at < wave.Samples.size(); at += pieceBytes) {
-        std::string_view piece = wave.Samples.substr(at, pieceBytes);
-        std::string widened;
-        if (wave.BitsPerSample == 24) {
-            widened = Widened(piece);
-            piece = widened;
-        }
-        if (SDL_AudioStreamPut(stream.get(), piece.data(), static_cast<int>(piece.size())) != 0 ||
-            !Drain(stream.get(), out)) {
-            return std::nullopt;
-        }
-    }
-    if (SDL_AudioStreamFlush(stream.get()) != 0 || !Drain(stream.get(), out) || out.empty()) {
+    const std::unique_ptr<Uint8, TFreeWav> samples(read);
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+    const Uint32 frames = frameBytes != 0 ? bytes / frameBytes : 0;
+    SDL_AudioCVT convert;
+    if (frames == 0 || spec.channels > MaxEffectChannels || spec.freq < MinEffectRate ||
+        spec.freq > MaxEffectRate || frames > static_cast<Uint32>(spec.freq) * MaxEffectSeconds ||
+        SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                          TSdlAudio::Channels, outputRate) < 0) {
         return std::nullopt;
     }
+    convert.len = static_cast<int>(frames * frameBytes);
+    std::vector<uint8_t> out(static_cast<size_t>(convert.len) * convert.len_mult);
+    std::memcpy(out.data(), samples.get(), convert.len);
+    convert.buf = out.data();
+    if (SDL_ConvertAudio(&convert) != 0) {
+        return std::nullopt;
+    }
+    out.resize(static_cast<size_t>(convert.len_cvt));
+    out.shrink_to_fit();
     return out;
 }
 
@@ -182,11 +155,10 @@ TSdlSoundEffects::TEffect TSdlSoundEffects::Load(const std::string& fileName) {
         return effect;
     }
     effect.State = TState::Refused;
-    const std::optional<TWaveFormat> wave = CheckWave(file.Bytes);
-    if (!wave || !Audio.Failure().empty()) {
+    if (!Audio.Failure().empty()) {
         return effect;
     }
-    if (std::optional<std::vector<uint8_t>> samples = Converted(*wave, Audio.Rate())) {
+    if (std::optional<std::vector<uint8_t>> samples = Converted(file.Bytes, Audio.Rate())) {
         effect.Samples = std::move(*samples);
         effect.State = TState::Ready;
     }

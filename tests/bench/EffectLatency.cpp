@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     TSdlSoundEffects effects(audio);
+    // The effects load on a thread of their own, silent until then.
+    QTest::qWait(1000);
     Clock.start();
     Mix_SetPostMix(NoteSound, nullptr);
     std::vector<double> asleep, awake;

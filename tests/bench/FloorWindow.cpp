@@ -1,5 +1,6 @@
-// FloorWindow.cpp: the floor the game's costs are measured against: a bare Qt Widgets window
-// with a clock label that ticks every second, as the game's does.
+// FloorWindow.cpp: the floors the game's costs are measured against: a bare Qt Widgets window
+// with a clock label that ticks every second, as the game's does; given "ming", the label also
+// shows the game's menu texts in its Ming face, so that the font's own cost shows apart.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -9,7 +10,19 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("00:00:00"));
+    const bool ming = argc > 1 && QByteArrayView(argv[1]) == "ming";
+    const QString menu = ming ? QStringLiteral(
+                                    "遊戲 重新開始 更換圖檔 初學者 中級者 進階者 自訂 "
+                                    "音樂 音效 顯示註解數字 最高記錄 離開 說明\n")
+                              : QString();
+    QLabel window(menu + QStringLiteral("00:00:00"));
+    if (ming) {
+        QFont::insertSubstitution(QStringLiteral("新細明體"), QStringLiteral("AR PL UMing TW"));
+        QFont font(QStringLiteral("新細明體"));
+        font.setPixelSize(12);
+        font.setStyleStrategy(QFont::NoAntialias);
+        window.setFont(font);
+    }
     window.setWindowTitle(QStringLiteral("Floor"));
     window.resize(567, 427);
     QElapsedTimer elapsed;
@@ -18,10 +31,10 @@ int main(int argc, char** argv) {
     clock.setTimerType(Qt::PreciseTimer);
     QObject::connect(&clock, &QTimer::timeout, &window, [&] {
         const qint64 seconds = elapsed.elapsed() / 1000;
-        window.setText(QStringLiteral("%1:%2:%3")
-                           .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-                           .arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0'))
-                           .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+        window.setText(menu + QStringLiteral("%1:%2:%3")
+                                  .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                                  .arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0'))
+                                  .arg(seconds % 60, 2, 10, QLatin1Char('0')));
     });
     clock.start(1000);
     RouteTerminationToClose([] { QApplication::closeAllWindows(); });

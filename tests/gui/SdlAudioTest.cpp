@@ -161,21 +161,23 @@ class TSdlAudioTest : public QObject {
             effects.PlayWave(QFile::encodeName(file).toStdString());
             QVERIFY2(Mix_Playing(-1) == 0, qPrintable(file));
         }
-        // The highest rate taken plays, though its first piece converts to nothing yet.
+        // The highest rate taken plays.
         const QString high = WriteFile(dir, QStringLiteral("high.wav"), wave(192000, 38400));
         QTRY_VERIFY((effects.PlayWave(QFile::encodeName(high).toStdString()),
                      Audio->Awake() && Mix_Playing(-1) == 1));
     }
 
-    void GeneratedMusicPlaysStopsAndGoesOnWhereItStopped() {
+    void GeneratedMusicLoadsNoSoundfontUntilItPlaysThenGoesOnWhereItStopped() {
         TFluidMusicDevice device(*Audio);
         int notified = 0;
         TMusicPlayer player(device, [&] { ++notified; });
         player.Open(QDir(SoundDir).filePath(QStringLiteral("Music.mid")).toStdString(), {});
         QVERIFY(!device.Sounding());
+        QVERIFY(!device.SoundfontLoaded());
 
         player.Play();
         QVERIFY(device.Sounding());
+        QVERIFY(device.SoundfontLoaded());
         QVERIFY(BecomesAudible());
         // Longer than the device waits before it sleeps in silence: the music keeps it awake.
         QTRY_VERIFY_WITH_TIMEOUT(Buffers >= 100, 10000);
