@@ -18,7 +18,6 @@
 
 #include <QLocale>
 #include <QProxyStyle>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <cstdlib>
@@ -42,10 +41,6 @@ class TStyleWithoutOverflowArrow : public QProxyStyle {
 int RunGame(int argc, char** argv, TLazyAudio& audio) {
     TToolkitArguments arguments(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
     TZellipoApp app(arguments.Count, arguments.Values());
-    // Qt scales a picture on threads of its global pool, which would then idle for half a
-    // minute. The game scales only as a game starts, so the threads end with their work: none
-    // idles, and none is still winding down while the game exits.
-    QThreadPool::globalInstance()->setExpiryTimeout(0);
     StartupPhaseDone("toolkit");
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
