@@ -72,12 +72,17 @@ class SettingsFilesTest(unittest.TestCase):
 
     def answer_box(self, game, when):
         """Finds the error box of the game and closes it with Return."""
-        try:
-            box = self.session.find_window(game, BOX_TITLE, timeout=15.0)
-        except xsession.XSessionError as error:
-            self.diagnose("no error box %s: %s" % (when, error))
-        self.last_shot = self.session.screenshot()
-        self.session.key(box.wid, "Return")
+        # The box answered before may still be listed for a moment as it closes; then the
+        # new one is looked for again.
+        for attempt in range(2):
+            try:
+                box = self.session.find_window(game, BOX_TITLE, timeout=15.0)
+                self.last_shot = self.session.screenshot()
+                self.session.key(box.wid, "Return")
+                break
+            except xsession.XSessionError as error:
+                if attempt == 1:
+                    self.diagnose("no error box %s: %s" % (when, error))
         if not self.session.wait_until_hidden(game, box.wid):
             self.diagnose("Return did not close the error box %s" % when)
 

@@ -333,7 +333,10 @@ class XSession:
             for wid in self.visible_windows(process.pid):
                 seen[wid] = self.title(wid)
                 if seen[wid] == title:
-                    g = self.geometry(wid)
+                    try:
+                        g = self.geometry(wid)
+                    except XSessionError:
+                        continue  # closed as it was found, as a box just answered may be
                     return Window(wid, title, g["x"], g["y"], g["width"], g["height"])
             time.sleep(0.1)
         raise XSessionError("no visible window titled %r within %.0f s; windows seen: %r" % (
