@@ -33,20 +33,20 @@ struct TFreeWav {
 // which are checked before the samples are converted to the output's format: a long file at a
 // low rate would otherwise grow many times over. Nothing when SDL cannot read or convert it.
 std::optional<std::vector<uint8_t>> Converted(const std::string& file, int outputRate) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* read = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &spec,
+    if (SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &wave,
                        &read, &bytes) == nullptr) {
         return std::nullopt;
     }
     const std::unique_ptr<Uint8, TFreeWav> samples(read);
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(wave.format) / 8 * wave.channels;
     const Uint32 frames = frameBytes != 0 ? bytes / frameBytes : 0;
     SDL_AudioCVT convert;
-    if (frames == 0 || spec.channels > MaxEffectChannels || spec.freq < MinEffectRate ||
-        spec.freq > MaxEffectRate || frames > static_cast<Uint32>(spec.freq) * MaxEffectSeconds ||
-        SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+    if (frames == 0 || wave.channels > MaxEffectChannels || wave.freq < MinEffectRate ||
+        wave.freq > MaxEffectRate || frames > static_cast<Uint32>(wave.freq) * MaxEffectSeconds ||
+        SDL_BuildAudioCVT(&convert, wave.format, wave.channels, wave.freq, AUDIO_S16SYS,
                           TSdlAudio::Channels, outputRate) < 0) {
         return std::nullopt;
     }
