@@ -3,10 +3,12 @@
 
 #include <QStyle>
 #include <QStyleFactory>
+#include <iterator>
+#include <utility>
 
+#include "engine/core/GameClock.h"
 #include "forms/DialogKeys.h"
 #include "forms/FormLook.h"
-#include "settings/core/Records.h"
 
 TRecordDlg::TRecordDlg(const TSettings& settings, QWidget* parent) : QDialog(parent) {
     setupUi(this);
@@ -19,14 +21,13 @@ TRecordDlg::TRecordDlg(const TSettings& settings, QWidget* parent) : QDialog(par
         }
     }
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    const TRecordTexts texts = RecordTexts(settings);
-    const auto text = [](const std::string& bytes) { return QString::fromUtf8(bytes); };
-    BasicName->setText(text(texts.BasicName));
-    BasicTime->setText(text(texts.BasicTime));
-    MiddleName->setText(text(texts.MiddleName));
-    MiddleTime->setText(text(texts.MiddleTime));
-    AdvanceName->setText(text(texts.AdvanceName));
-    AdvanceTime->setText(text(texts.AdvanceTime));
+    const std::pair<QLabel*, QLabel*> labels[] = {
+        {BasicName, BasicTime}, {MiddleName, MiddleTime}, {AdvanceName, AdvanceTime}};
+    for (size_t level = 0; level < std::size(labels); ++level) {
+        const auto& [holder, time] = RecordFields[level];
+        labels[level].first->setText(QString::fromStdString(settings.*holder));
+        labels[level].second->setText(QString::fromStdString(TimeText(settings.*time)));
+    }
     SetUpDialog(this, {BasicName, BasicTime, MiddleName, MiddleTime, AdvanceName, AdvanceTime});
     KeepOpenOnEscape(this);
 }

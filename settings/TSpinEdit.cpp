@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProxyStyle>
 #include <algorithm>
 
@@ -28,21 +27,14 @@ class TSpinRepeatStyle : public QProxyStyle {
     }
 };
 
-// One for every field; the application owns it, so it outlives them all.
-QStyle* SpinRepeatStyle() {
-    static QPointer<QStyle> style;
-    if (style.isNull()) {
-        style = new TSpinRepeatStyle(QApplication::style()->name());
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 }  // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
-    setStyle(SpinRepeatStyle());
-    ShowValue(Min);
+    // The field owns its style; a widget falls back to the application's once its own is gone.
+    auto* style = new TSpinRepeatStyle(QApplication::style()->name());
+    style->setParent(this);
+    setStyle(style);
+    SetValue(Min);
 }
 
 void TSpinEdit::SetMinValue(int32_t value) {
@@ -62,7 +54,7 @@ std::optional<int32_t> TSpinEdit::Number() const {
     return isNumber ? std::optional(number) : std::nullopt;
 }
 
-void TSpinEdit::ShowValue(int64_t value) {
+void TSpinEdit::SetValue(int64_t value) {
     lineEdit()->setText(QString::number(std::clamp<int64_t>(value, Min, Max)));
 }
 
@@ -70,17 +62,13 @@ int32_t TSpinEdit::Value() {
     const std::optional<int32_t> number = Number();
     const int32_t value = number ? std::clamp(*number, Min, Max) : Min;
     if (number != value) {
-        ShowValue(value);
+        SetValue(value);
     }
     return value;
 }
 
-void TSpinEdit::SetValue(int32_t value) {
-    ShowValue(value);
-}
-
 void TSpinEdit::stepBy(int steps) {
-    ShowValue(int64_t{Value()} + steps);
+    SetValue(int64_t{Value()} + steps);
     selectAll();
 }
 
@@ -104,7 +92,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     // Only a number beyond the range is corrected here; any other text waits until it is read.
     const std::optional<int32_t> number = Number();
     if (number && *number != std::clamp(*number, Min, Max)) {
-        ShowValue(*number);
+        SetValue(*number);
     }
     QAbstractSpinBox::focusOutEvent(event);
 }

@@ -24,8 +24,8 @@ class TSpinEdit : public QAbstractSpinBox {
     // signed 32-bit range reads as the minimum. The text is replaced by the value whenever it
     // did not already say it.
     int32_t Value();
-    // Shows the value brought into the range.
-    void SetValue(int32_t value);
+    // Shows the value brought into the range; wider than the range, so a step never overflows.
+    void SetValue(int64_t value);
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
@@ -36,7 +36,6 @@ class TSpinEdit : public QAbstractSpinBox {
 
   private:
     std::optional<int32_t> Number() const;
-    void ShowValue(int64_t value);
 
     int32_t Min = 0;
     int32_t Max = 100;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -10,6 +11,12 @@
 #include "text/LittleEndian.h"
 
 const char* const SettingsKey = "\\Software\\Belnovia\\Quorvel";
+
+const TRecordFields RecordFields[3] = {
+    {&TSettings::BasicRecorder, &TSettings::BasicRecordTime},
+    {&TSettings::MiddleRecorder, &TSettings::MiddleRecordTime},
+    {&TSettings::AdvanceRecorder, &TSettings::AdvanceRecordTime},
+};
 
 namespace {
 
@@ -41,32 +48,17 @@ const TLayoutRow Layout[] = {
     {"User define number V", &TSettings::UserDefineV},
 };
 
-template <class... TVisitors>
-struct TOverloaded : TVisitors... {
-    using TVisitors::operator()...;
-};
-// Spelt out for compilers that do not yet deduce an aggregate's arguments.
-template <class... TVisitors>
-TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
-
 // Closes the key however the reading or writing ends, errors included.
-class TOpenKey {
-  public:
-    explicit TOpenKey(ISettingsStore& store) : Store(store) {}
-    TOpenKey(const TOpenKey&) = delete;
-    TOpenKey& operator=(const TOpenKey&) = delete;
-    ~TOpenKey() { Store.CloseKey(); }
-
-  private:
-    ISettingsStore& Store;
-};
+using TOpenKey =
+    std::unique_ptr<ISettingsStore, decltype([](ISettingsStore* store) { store->CloseKey(); })>;
 
 std::string InvalidTypeError(const char* name) {
     return std::string("Invalid data type for '") + name + "'";
 }
 
-std::optional<std::string> ReadText(const TStoredValue& stored, const char* name,
-                                    std::string& text) {
+// Each reads a stored value into a field of its type, or gives the error that leaves it as it was.
+std::optional<std::string> ReadField(const TStoredValue& stored, const char* name,
+                                     std::string& text) {
     if (stored.Type != RegSz && stored.Type != RegExpandSz) {
         return InvalidTypeError(name);
     }
@@ -75,8 +67,8 @@ std::optional<std::string> ReadText(const TStoredValue& stored, const char* name
     return std::nullopt;
 }
 
-std::optional<std::string> ReadNumber(const TStoredValue& stored, const char* name,
-                                      int32_t& number) {
+std::optional<std::string> ReadField(const TStoredValue& stored, const char* name,
+                                     int32_t& number) {
     if (stored.Data.size() > 4) {
         return std::string("Failed to get data for '") + name + "'";
     }
@@ -87,16 +79,24 @@ std::optional<std::string> ReadNumber(const TStoredValue& stored, const char* na
     return std::nullopt;
 }
 
-TStoredValue DwordValue(int32_t number) {
+std::optional<std::string> ReadField(const TStoredValue& stored, const char* name, bool& flag) {
+    int32_t number = 0;
+    std::optional<std::string> error = ReadField(stored, name, number);
+    flag = error ? flag : number != 0;
+    return error;
+}
+
+TStoredValue StoredValue(const std::string& text) {
+    return {RegSz, text};
+}
+
+TStoredValue StoredValue(int32_t number) {
     return {RegDword, LittleEndianDword(static_cast<uint32_t>(number))};
 }
 
-// Each fixed level's holder and time, which go together.
-const std::pair<std::string TSettings::*, int32_t TSettings::*> RecordFields[] = {
-    {&TSettings::BasicRecorder, &TSettings::BasicRecordTime},
-    {&TSettings::MiddleRecorder, &TSettings::MiddleRecordTime},
-    {&TSettings::AdvanceRecorder, &TSettings::AdvanceRecordTime},
-};
+TStoredValue StoredValue(bool flag) {
+    return StoredValue(int32_t{flag ? 1 : 0});
+}
 
 const char* StoredNameOf(const TField& field) {
     return std::find_if(std::begin(Layout), std::end(Layout),
@@ -114,8 +114,8 @@ void KeepBetterStoredRecords(TSettings& settings, ISettingsStore& store) {
         const std::optional<TStoredValue> storedTime = store.ReadValue(timeName);
         std::string name;
         int32_t seconds = 0;
-        if (storedHolder && storedTime && !ReadText(*storedHolder, holderName, name) &&
-            !ReadNumber(*storedTime, timeName, seconds) && seconds < settings.*time) {
+        if (storedHolder && storedTime && !ReadField(*storedHolder, holderName, name) &&
+            !ReadField(*storedTime, timeName, seconds) && seconds < settings.*time) {
             settings.*holder = std::move(name);
             settings.*time = seconds;
         }
@@ -131,32 +131,16 @@ void LoadSettings(TSettings& settings, ISettingsStore& store) {
     }
     std::optional<std::string> firstError;
     {
-        TOpenKey openKey(store);
+        const TOpenKey openKey(&store);
         for (const TLayoutRow& row : Layout) {
             const std::optional<TStoredValue> stored = store.ReadValue(row.Name);
             if (!stored) {
                 continue;
             }
             // A value that cannot be read keeps its default; the rest are still worth having.
-            std::optional<std::string> error =
-                std::visit(TOverloaded{
-                               [&](std::string TSettings::*text) {
-                                   return ReadText(*stored, row.Name, settings.*text);
-                               },
-                               [&](int32_t TSettings::*number) {
-                                   return ReadNumber(*stored, row.Name, settings.*number);
-                               },
-                               [&](bool TSettings::*flag) {
-                                   int32_t number = 0;
-                                   std::optional<std::string> numberError =
-                                       ReadNumber(*stored, row.Name, number);
-                                   if (!numberError) {
-                                       settings.*flag = number != 0;
-                                   }
-                                   return numberError;
-                               },
-                           },
-                           row.Field);
+            std::optional<std::string> error = std::visit(
+                [&](auto field) { return ReadField(*stored, row.Name, settings.*field); },
+                row.Field);
             if (error && !firstError) {
                 firstError = std::move(error);
             }
@@ -171,19 +155,12 @@ void SaveSettings(const TSettings& ours, ISettingsStore& store) {
     if (!store.OpenKey(SettingsKey, true)) {
         return;
     }
-    TOpenKey openKey(store);
+    const TOpenKey openKey(&store);
     TSettings settings = ours;
     KeepBetterStoredRecords(settings, store);
     for (const TLayoutRow& row : Layout) {
-        const TStoredValue value = std::visit(
-            TOverloaded{
-                [&](std::string TSettings::*text) {
-                    return TStoredValue{RegSz, settings.*text};
-                },
-                [&](int32_t TSettings::*number) { return DwordValue(settings.*number); },
-                [&](bool TSettings::*flag) { return DwordValue(settings.*flag ? 1 : 0); },
-            },
-            row.Field);
+        const TStoredValue value =
+            std::visit([&](auto field) { return StoredValue(settings.*field); }, row.Field);
         if (!store.WriteValue(row.Name, value)) {
             throw ERegistryError(std::string("Failed to set data for '") + row.Name + "'");
         }

@@ -24,6 +24,13 @@ struct TSettings {
     int32_t UserDefineV = 4;
 };
 
+// Each fixed level's holder and time, by level number; a record replaces them together.
+struct TRecordFields {
+    std::string TSettings::*Holder;
+    int32_t TSettings::*Time;
+};
+extern const TRecordFields RecordFields[3];
+
 // The key under the per-user root that holds the fourteen values.
 extern const char* const SettingsKey;
 

@@ -11,15 +11,3 @@ bool IsNewRecord(const TSettings& settings, int32_t level, int32_t seconds);
 
 // Replaces the record of a fixed level, the holder's name exactly as typed (empty too).
 void StoreRecord(TSettings& settings, int32_t level, std::string name, int32_t seconds) noexcept;
-
-// The six values of the records dialog.
-struct TRecordTexts {
-    std::string BasicName;
-    std::string BasicTime;
-    std::string MiddleName;
-    std::string MiddleTime;
-    std::string AdvanceName;
-    std::string AdvanceTime;
-};
-
-TRecordTexts RecordTexts(const TSettings& settings);

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -15,23 +17,12 @@ namespace {
 // part of what the line says.
 constexpr std::string_view Blanks = " \t\r";
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
-std::string_view TrimLeft(std::string_view text) {
-    const size_t first = text.find_first_not_of(Blanks);
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-std::string_view TrimRight(std::string_view text) {
-    const size_t last = text.find_last_not_of(Blanks);
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
 std::string_view Trim(std::string_view text) {
-    return TrimLeft(TrimRight(text));
+    const size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {
@@ -65,17 +56,6 @@ std::optional<std::string> ParseQuoted(std::string_view text, std::string_view& 
     return std::nullopt;
 }
 
-std::string Quote(std::string_view bytes) {
-    std::string quoted = "\"";
-    for (char c : bytes) {
-        if (c == '\\' || c == '"') {
-            quoted += '\\';
-        }
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 struct TValueLine {
     std::string Name;
     std::string_view Data;
@@ -83,11 +63,11 @@ struct TValueLine {
 
 std::optional<TValueLine> SplitValueLine(std::string_view line) {
     std::string_view rest;
-    std::optional<std::string> name = ParseQuoted(TrimLeft(line), rest);
+    std::optional<std::string> name = ParseQuoted(Trim(line), rest);
     if (!name) {
         return std::nullopt;
     }
-    rest = TrimLeft(rest);
+    rest = Trim(rest);
     if (rest.empty() || rest[0] != '=') {
         return std::nullopt;
     }
@@ -137,7 +117,7 @@ TStoredValue ParseData(std::string_view data) {
     std::optional<uint32_t> type;
     if (EqualsIgnoringCase(form, "hex")) {
         type = RegBinary;
-    } else if (StartsWithIgnoringCase(form, "hex(") && form.ends_with(')')) {
+    } else if (EqualsIgnoringCase(form.substr(0, 4), "hex(") && form.ends_with(')')) {
         type = ParseHexNumber(form.substr(4, form.size() - 5), 8);
     }
     std::optional<std::string> bytes = type ? ParseHexList(rest) : std::nullopt;
@@ -155,7 +135,8 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 // A hex value whose line ends in a backslash goes on on the next line.
 bool OpensContinuation(std::string_view logical) {
     const std::optional<TValueLine> value = SplitValueLine(logical);
-    return value && StartsWithIgnoringCase(value->Data, "hex") && value->Data.back() == '\\';
+    return value && EqualsIgnoringCase(value->Data.substr(0, 3), "hex") &&
+           value->Data.back() == '\\';
 }
 
 // A blank line or a section header ends a value even after a backslash: a hand-edited file must
@@ -188,67 +169,50 @@ std::vector<TLine> SplitLines(std::string_view content) {
             line.Logical += Trim(physical);
             continuing = line.Logical.back() == '\\';
         } else {
-            lines.push_back({std::string(physical), std::string(TrimRight(physical))});
+            lines.push_back({std::string(physical), std::string(Trim(physical))});
             continuing = OpensContinuation(lines.back().Logical);
         }
     }
     return lines;
 }
 
-// Plain text is written quoted: valid UTF-8 without control bytes, which would break the line.
+// Plain text is written quoted: valid UTF-8 without control characters, which would break the
+// line. The standard conversion lets the halves of surrogate pairs through, which no UTF-8 holds.
 bool IsPlainText(std::string_view bytes) {
-    for (size_t i = 0; i < bytes.size();) {
-        const auto byte = [&](size_t k) -> unsigned {
-            return i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
-        };
-        const unsigned lead = byte(0);
-        if (lead < 0x20 || lead == 0x7F) {
-            return false;
-        }
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The second byte's range shuts out overlong forms, surrogates and code points beyond
-        // U+10FFFF; the bytes after it are plain continuation bytes.
-        const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-        const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-        if (lead < 0xC2 || lead > 0xF4 || byte(1) < low || byte(1) > high) {
-            return false;
-        }
-        const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        for (size_t k = 2; k < length; ++k) {
-            if ((byte(k) & 0xC0u) != 0x80u) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
+    const std::u8string text(bytes.begin(), bytes.end());
+    std::u32string points(text.size(), U'\0');
+    std::mbstate_t state{};
+    const char8_t* read = nullptr;
+    char32_t* written = nullptr;
+    const auto& utf8 =
+        std::use_facet<std::codecvt<char32_t, char8_t, std::mbstate_t>>(std::locale::classic());
+    return utf8.in(state, text.data(), text.data() + text.size(), read, points.data(),
+                   points.data() + points.size(), written) == std::codecvt_base::ok &&
+           std::none_of(points.data(), written, [](char32_t c) {
+               return c < 0x20 || c == 0x7F || (c >= 0xD800 && c <= 0xDFFF);
+           });
 }
 
+// Quoted texts escape only backslashes and quotes, as std::quoted does.
 std::string FormatValue(const std::string& name, const TStoredValue& value) {
-    std::string line = Quote(name) + '=';
+    std::ostringstream line;
+    line << std::quoted(name) << '=' << std::hex << std::setfill('0');
     if (value.Type == RegSz && IsPlainText(value.Data)) {
-        return line + Quote(value.Data);
-    }
-    char hex[16];
-    if (value.Type == RegDword && value.Data.size() == 4) {
-        std::snprintf(hex, sizeof hex, "%08x", ReadLittleEndian(value.Data));
-        return line + "dword:" + hex;
-    }
-    if (value.Type == RegBinary) {
-        line += "hex:";
+        line << std::quoted(value.Data);
+    } else if (value.Type == RegDword && value.Data.size() == 4) {
+        line << "dword:" << std::setw(8) << ReadLittleEndian(value.Data);
     } else {
-        std::snprintf(hex, sizeof hex, "%x", value.Type);
-        line += std::string("hex(") + hex + "):";
+        if (value.Type == RegBinary) {
+            line << "hex:";
+        } else {
+            line << "hex(" << value.Type << "):";
+        }
+        for (size_t i = 0; i < value.Data.size(); ++i) {
+            line << (i == 0 ? "" : ",") << std::setw(2)
+                 << static_cast<unsigned>(static_cast<unsigned char>(value.Data[i]));
+        }
     }
-    for (size_t i = 0; i < value.Data.size(); ++i) {
-        std::snprintf(hex, sizeof hex, i == 0 ? "%02x" : ",%02x",
-                      static_cast<unsigned>(static_cast<unsigned char>(value.Data[i])));
-        line += hex;
-    }
-    return line;
+    return line.str();
 }
 
 }  // namespace
@@ -263,121 +227,92 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
     }
 
     const std::string_view key = path;
-    Section = "HKEY_CURRENT_USER\\" + std::string(key.substr(key.starts_with('\\') ? 1 : 0));
+    const std::string section =
+        "HKEY_CURRENT_USER\\" + std::string(key.substr(key.starts_with('\\') ? 1 : 0));
     bool inSection = false;
-    bool found = false;
     for (TLine& line : SplitLines(text.value_or(std::string()))) {
-        TEntry entry;
-        entry.Text = std::move(line.Text);
+        TEntry& entry = Entries.emplace_back(TEntry{std::move(line.Text), {}, {}});
         if (const std::optional<std::string_view> name = SectionName(line.Logical)) {
-            inSection = EqualsIgnoringCase(*name, Section);
-            entry.OpensOurSection = inSection;
-            found = found || inSection;
+            inSection = EqualsIgnoringCase(*name, section);
+            if (inSection && FirstWritten == 0) {
+                FirstWritten = Entries.size();
+            }
         } else if (inSection) {
             if (std::optional<TValueLine> value = SplitValueLine(line.Logical)) {
                 entry.Value = ParseData(value->Data);
                 entry.ValueName = std::move(value->Name);
             }
         }
-        Entries.push_back(std::move(entry));
     }
-    if (!create && !found) {
-        Entries.clear();
-        return false;
+    // Every line read keeps its own end; lines of ours end as the file's first line does.
+    LineEnd = !Entries.empty() && Entries.front().Text.ends_with('\r') ? "\r" : "";
+    if (FirstWritten == 0) {
+        if (!create) {
+            Entries.clear();
+            return false;
+        }
+        const auto addOwnLine = [this](std::string line) {
+            Entries.push_back({line + LineEnd, {}, {}});
+        };
+        if (Entries.empty()) {
+            addOwnLine("REGEDIT4");
+        }
+        if (!Trim(Entries.back().Text).empty()) {
+            addOwnLine("");
+        }
+        addOwnLine("[" + section + "]");
+        FirstWritten = Entries.size();
     }
-    KeyOpen = true;
+    NextWritten = FirstWritten;
     return true;
 }
 
-const TRegFileStore::TEntry* TRegFileStore::LastValueNamed(const std::string& name) const {
-    const TEntry* last = nullptr;
-    for (const TEntry& entry : Entries) {
-        if (entry.ValueName && EqualsIgnoringCase(*entry.ValueName, name)) {
-            last = &entry;
+size_t TRegFileStore::LastValueNamed(const std::string& name) const {
+    for (size_t i = Entries.size(); i-- > 0;) {
+        if (Entries[i].ValueName && EqualsIgnoringCase(*Entries[i].ValueName, name)) {
+            return i;
         }
     }
-    return last;
+    return Entries.size();
 }
 
 std::optional<TStoredValue> TRegFileStore::ReadValue(const std::string& name) {
-    if (!KeyOpen) {
-        return std::nullopt;
-    }
-    for (const auto& [writtenName, value] : Written) {
-        if (EqualsIgnoringCase(writtenName, name)) {
-            return value;
-        }
-    }
-    const TEntry* entry = LastValueNamed(name);
-    return entry ? std::optional<TStoredValue>(entry->Value) : std::nullopt;
+    const size_t stored = LastValueNamed(name);
+    return stored < Entries.size() ? std::optional(Entries[stored].Value) : std::nullopt;
 }
 
 bool TRegFileStore::WriteValue(const std::string& name, const TStoredValue& value) {
-    if (!KeyOpen) {
+    if (FirstWritten == 0) {
         return false;
     }
-    for (auto& [writtenName, writtenValue] : Written) {
-        if (EqualsIgnoringCase(writtenName, name)) {
-            writtenValue = value;
-            return true;
-        }
-    }
     // Someone may have typed the name in another case; the file keeps their spelling.
-    const TEntry* stored = LastValueNamed(name);
-    Written.emplace_back(stored ? *stored->ValueName : name, value);
+    const size_t stored = LastValueNamed(name);
+    TEntry entry{{}, stored < Entries.size() ? Entries[stored].ValueName : name, value};
+    entry.Text = FormatValue(*entry.ValueName, value) + LineEnd;
+    if (stored < NextWritten) {
+        Entries[stored] = std::move(entry);
+        return true;
+    }
+    // Every older line of the name goes, or it could outlive the new value when read.
+    std::erase_if(Entries, [&](const TEntry& old) {
+        return old.ValueName && EqualsIgnoringCase(*old.ValueName, name);
+    });
+    Entries.insert(Entries.begin() + static_cast<ptrdiff_t>(NextWritten++), std::move(entry));
     return true;
 }
 
 void TRegFileStore::FlushKey() {
-    if (KeyOpen && !Written.empty()) {
-        ReplaceText(ComposeFile());
+    if (NextWritten == FirstWritten) {
+        return;
     }
+    std::string text;
+    for (const TEntry& entry : Entries) {
+        (text += entry.Text) += '\n';
+    }
+    ReplaceText(text);
 }
 
 void TRegFileStore::CloseKey() {
-    KeyOpen = false;
     Entries.clear();
-    Written.clear();
-}
-
-std::string TRegFileStore::ComposeFile() const {
-    std::string text;
-    // Every line read keeps its own end; lines of ours end as the file's first line does.
-    const bool windowsEnds = !Entries.empty() && Entries.front().Text.ends_with('\r');
-    const auto addLine = [&text](std::string_view line) { (text += line) += '\n'; };
-    const auto addOwnLine = [&](std::string_view line) {
-        addLine(windowsEnds ? std::string(line) + '\r' : std::string(line));
-    };
-    const auto addWritten = [&] {
-        for (const auto& [name, value] : Written) {
-            addOwnLine(FormatValue(name, value));
-        }
-    };
-    bool placed = false;
-    for (const TEntry& entry : Entries) {
-        // Every older line of a written name goes, or it could outlive the new value when read.
-        const bool replaced = entry.ValueName &&
-                              std::any_of(Written.begin(), Written.end(), [&](const auto& written) {
-                                  return EqualsIgnoringCase(written.first, *entry.ValueName);
-                              });
-        if (replaced) {
-            continue;
-        }
-        addLine(entry.Text);
-        if (entry.OpensOurSection && !placed) {
-            addWritten();
-            placed = true;
-        }
-    }
-    if (!placed) {
-        if (Entries.empty()) {
-            addOwnLine("REGEDIT4");
-        }
-        if (Entries.empty() || !Trim(Entries.back().Text).empty()) {
-            addOwnLine("");
-        }
-        addOwnLine("[" + Section + "]");
-        addWritten();
-    }
-    return text;
+    FirstWritten = NextWritten = 0;
 }

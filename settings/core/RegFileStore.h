@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "settings/core/SettingsStore.h"
@@ -31,17 +30,18 @@ class TRegFileStore : public ISettingsStore {
         // One line of the file as read, without its final '\n' but with any carriage return;
         // a value line with continuation lines keeps them, joined by '\n'.
         std::string Text;
-        bool OpensOurSection = false;
         // Set only for the value lines of the open key's section.
         std::optional<std::string> ValueName;
         TStoredValue Value;
     };
 
-    const TEntry* LastValueNamed(const std::string& name) const;
-    std::string ComposeFile() const;
+    // The index of the last value line of that name, or the number of lines when there is none.
+    size_t LastValueNamed(const std::string& name) const;
 
-    bool KeyOpen = false;
-    std::string Section;
     std::vector<TEntry> Entries;
-    std::vector<std::pair<std::string, TStoredValue>> Written;
+    // The values written stand in the order of writing right after the first header of the open
+    // key's section, at [FirstWritten, NextWritten); FirstWritten is 0 while no key is open.
+    size_t FirstWritten = 0;
+    size_t NextWritten = 0;
+    const char* LineEnd = "";
 };
