@@ -27,7 +27,6 @@
 #include "settings/TInputNameDlg.h"
 #include "settings/TRecordDlg.h"
 #include "settings/TUserDefDlg.h"
-#include "settings/core/Records.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// Infobank.cpp: loading and saving the player's settings and best records.
+// Infobank.cpp: loading and saving the player's settings, and the rule of the best records.
 #include "settings/core/Infobank.h"
 
 #include <algorithm>
@@ -6,8 +6,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <variant>
 
+#include "engine/core/Board.h"
 #include "text/LittleEndian.h"
 
 const char* const SettingsKey = "\\Software\\Belnovia\\Quorvel";
@@ -52,50 +54,39 @@ const TLayoutRow Layout[] = {
 using TOpenKey =
     std::unique_ptr<ISettingsStore, decltype([](ISettingsStore* store) { store->CloseKey(); })>;
 
-std::string InvalidTypeError(const char* name) {
-    return std::string("Invalid data type for '") + name + "'";
-}
-
-// Each reads a stored value into a field of its type, or gives the error that leaves it as it was.
-std::optional<std::string> ReadField(const TStoredValue& stored, const char* name,
-                                     std::string& text) {
-    if (stored.Type != RegSz && stored.Type != RegExpandSz) {
-        return InvalidTypeError(name);
+// Reads a stored value into a field of its type, or gives the error that leaves it as it was.
+template <class TValue>
+std::optional<std::string> ReadField(const TStoredValue& stored, const char* name, TValue& field) {
+    const auto error = [name](const char* what) {
+        return std::string(what) + " for '" + name + "'";
+    };
+    if constexpr (std::is_same_v<TValue, std::string>) {
+        if (stored.Type != RegSz && stored.Type != RegExpandSz) {
+            return error("Invalid data type");
+        }
+        // A stored text may carry its terminating zero, or junk after it; neither belongs to it.
+        field = stored.Data.substr(0, stored.Data.find('\0'));
+    } else {
+        if (stored.Data.size() > 4) {
+            return error("Failed to get data");
+        }
+        if (stored.Type != RegDword) {
+            return error("Invalid data type");
+        }
+        // A switch is on for any number but 0.
+        field = static_cast<TValue>(static_cast<int32_t>(ReadLittleEndian(stored.Data)));
     }
-    // A stored text may carry its terminating zero, or junk after it; neither belongs to it.
-    text = stored.Data.substr(0, stored.Data.find('\0'));
     return std::nullopt;
 }
 
-std::optional<std::string> ReadField(const TStoredValue& stored, const char* name,
-                                     int32_t& number) {
-    if (stored.Data.size() > 4) {
-        return std::string("Failed to get data for '") + name + "'";
+// Texts are stored as they are; numbers, and switches as 0 or 1, in 32 bits.
+template <class TValue>
+TStoredValue StoredValue(const TValue& field) {
+    if constexpr (std::is_same_v<TValue, std::string>) {
+        return {RegSz, field};
+    } else {
+        return {RegDword, LittleEndianDword(static_cast<uint32_t>(field))};
     }
-    if (stored.Type != RegDword) {
-        return InvalidTypeError(name);
-    }
-    number = static_cast<int32_t>(ReadLittleEndian(stored.Data));
-    return std::nullopt;
-}
-
-std::optional<std::string> ReadField(const TStoredValue& stored, const char* name, bool& flag) {
-    int32_t number = 0;
-    std::optional<std::string> error = ReadField(stored, name, number);
-    flag = error ? flag : number != 0;
-    return error;
-}
-
-TStoredValue StoredValue(const std::string& text) {
-    return {RegSz, text};
-}
-
-TStoredValue StoredValue(int32_t number) {
-    return {RegDword, LittleEndianDword(static_cast<uint32_t>(number))};
-}
-
-TStoredValue StoredValue(bool flag) {
-    return StoredValue(int32_t{flag ? 1 : 0});
 }
 
 const char* StoredNameOf(const TField& field) {
@@ -122,21 +113,35 @@ void KeepBetterStoredRecords(TSettings& settings, ISettingsStore& store) {
     }
 }
 
+const TRecordFields* RecordOf(int32_t level) {
+    return level >= LevelBasic && level <= LevelAdvance ? &RecordFields[level] : nullptr;
+}
+
 }  // namespace
+
+bool IsNewRecord(const TSettings& settings, int32_t level, int32_t seconds) {
+    const TRecordFields* record = RecordOf(level);
+    return record && seconds < settings.*record->Time;
+}
+
+void StoreRecord(TSettings& settings, int32_t level, std::string name, int32_t seconds) noexcept {
+    // The name arrives as the caller's own copy and is moved in, so nothing between the holder
+    // and the time can fail: a new time is never credited to the previous holder.
+    if (const TRecordFields* record = RecordOf(level)) {
+        settings.*record->Holder = std::move(name);
+        settings.*record->Time = seconds;
+    }
+}
 
 void LoadSettings(TSettings& settings, ISettingsStore& store) {
     settings = TSettings{};
     if (!store.OpenKey(SettingsKey, false)) {
         return;
     }
+    const TOpenKey openKey(&store);
     std::optional<std::string> firstError;
-    {
-        const TOpenKey openKey(&store);
-        for (const TLayoutRow& row : Layout) {
-            const std::optional<TStoredValue> stored = store.ReadValue(row.Name);
-            if (!stored) {
-                continue;
-            }
+    for (const TLayoutRow& row : Layout) {
+        if (const std::optional<TStoredValue> stored = store.ReadValue(row.Name)) {
             // A value that cannot be read keeps its default; the rest are still worth having.
             std::optional<std::string> error = std::visit(
                 [&](auto field) { return ReadField(*stored, row.Name, settings.*field); },

@@ -31,6 +31,12 @@ struct TRecordFields {
 };
 extern const TRecordFields RecordFields[3];
 
+// Strictly faster than the stored record of a fixed level; the user-defined level has none.
+bool IsNewRecord(const TSettings& settings, int32_t level, int32_t seconds);
+
+// Replaces the record of a fixed level, the holder's name exactly as typed (empty too).
+void StoreRecord(TSettings& settings, int32_t level, std::string name, int32_t seconds) noexcept;
+
 // The key under the per-user root that holds the fourteen values.
 extern const char* const SettingsKey;
 

@@ -76,22 +76,18 @@ std::optional<TValueLine> SplitValueLine(std::string_view line) {
 
 std::optional<std::string> ParseHexList(std::string_view list) {
     std::string bytes;
-    if (Trim(list).empty()) {
-        return bytes;
-    }
     // Every comma has a byte after it: a list may not end in one.
-    while (true) {
-        const size_t comma = list.find(',');
-        const std::optional<uint32_t> byte = ParseHexNumber(Trim(list.substr(0, comma)), 2);
+    for (size_t start = 0; !Trim(list).empty() && start <= list.size();) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        const std::optional<uint32_t> byte =
+            ParseHexNumber(Trim(list.substr(start, comma - start)), 2);
         if (!byte) {
             return std::nullopt;
         }
         bytes += static_cast<char>(*byte);
-        if (comma == std::string_view::npos) {
-            return bytes;
-        }
-        list.remove_prefix(comma + 1);
+        start = comma + 1;
     }
+    return bytes;
 }
 
 // Data in no form we know is still a value of that name: reading it must fail as a wrong type
@@ -139,12 +135,6 @@ bool OpensContinuation(std::string_view logical) {
            value->Data.back() == '\\';
 }
 
-// A blank line or a section header ends a value even after a backslash: a hand-edited file must
-// not lose its next section to the value before it.
-bool CanContinue(std::string_view physical) {
-    return !Trim(physical).empty() && !SectionName(physical);
-}
-
 // One line of the file as it was read, with the continuation lines of a value.
 struct TLine {
     // Its bytes without the final line end, continuation lines joined by '\n'.
@@ -153,14 +143,14 @@ struct TLine {
     std::string Logical;
 };
 
-std::vector<TLine> SplitLines(std::string_view content) {
+std::vector<TLine> SplitLines(const std::string& content) {
     std::vector<TLine> lines;
+    std::istringstream in(content);
     bool continuing = false;
-    while (!content.empty()) {
-        const size_t end = content.find('\n');
-        const std::string_view physical = content.substr(0, end);
-        content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
-        if (continuing && CanContinue(physical)) {
+    for (std::string physical; std::getline(in, physical);) {
+        // A blank line or a section header ends a value even after a backslash: a hand-edited
+        // file must not lose its next section to the value before it.
+        if (continuing && !Trim(physical).empty() && !SectionName(physical)) {
             // Built as the lines come, so a value continued over many lines costs no more than
             // one long line.
             TLine& line = lines.back();
@@ -169,7 +159,7 @@ std::vector<TLine> SplitLines(std::string_view content) {
             line.Logical += Trim(physical);
             continuing = line.Logical.back() == '\\';
         } else {
-            lines.push_back({std::string(physical), std::string(Trim(physical))});
+            lines.push_back({physical, std::string(Trim(physical))});
             continuing = OpensContinuation(lines.back().Logical);
         }
     }

@@ -7,7 +7,7 @@
 
 #include "engine/core/Game.h"
 #include "fakes/FakeClocks.h"
-#include "settings/core/Records.h"
+#include "settings/core/Infobank.h"
 
 namespace {
 

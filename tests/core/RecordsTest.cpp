@@ -6,7 +6,6 @@
 
 #include "engine/core/Board.h"
 #include "settings/core/Infobank.h"
-#include "settings/core/Records.h"
 
 namespace {
 
