@@ -4,7 +4,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <iterator>
-#include <utility>
 
 #include "engine/core/GameClock.h"
 #include "forms/DialogKeys.h"
@@ -21,12 +20,11 @@ TRecordDlg::TRecordDlg(const TSettings& settings, QWidget* parent) : QDialog(par
         }
     }
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    const std::pair<QLabel*, QLabel*> labels[] = {
-        {BasicName, BasicTime}, {MiddleName, MiddleTime}, {AdvanceName, AdvanceTime}};
-    for (size_t level = 0; level < std::size(labels); ++level) {
-        const auto& [holder, time] = RecordFields[level];
-        labels[level].first->setText(QString::fromStdString(settings.*holder));
-        labels[level].second->setText(QString::fromStdString(TimeText(settings.*time)));
+    QLabel* const names[] = {BasicName, MiddleName, AdvanceName};
+    QLabel* const times[] = {BasicTime, MiddleTime, AdvanceTime};
+    for (size_t level = 0; level < std::size(names); ++level) {
+        names[level]->setText(QString::fromStdString(settings.*RecordFields[level].Holder));
+        times[level]->setText(QString::fromStdString(TimeText(settings.*RecordFields[level].Time)));
     }
     SetUpDialog(this, {BasicName, BasicTime, MiddleName, MiddleTime, AdvanceName, AdvanceTime});
     KeepOpenOnEscape(this);

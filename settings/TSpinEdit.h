@@ -8,15 +8,13 @@
 
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
-    Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
-    Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
+    Q_PROPERTY(int MinValue MEMBER Min WRITE SetMinValue)
+    Q_PROPERTY(int MaxValue MEMBER Max WRITE SetMaxValue)
     Q_PROPERTY(int Value READ Value WRITE SetValue)
 
   public:
     explicit TSpinEdit(QWidget* parent = nullptr);
 
-    int32_t MinValue() const { return Min; }
-    int32_t MaxValue() const { return Max; }
     void SetMinValue(int32_t value);
     void SetMaxValue(int32_t value);
 

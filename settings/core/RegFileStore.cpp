@@ -43,12 +43,11 @@ std::optional<std::string> ParseQuoted(std::string_view text, std::string_view& 
     }
     std::string bytes;
     for (size_t i = 1; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"') {
+        if (text[i] == '"') {
             rest = text.substr(i + 1);
             return bytes;
         }
-        if (c == '\\' && i + 1 < text.size() && (text[i + 1] == '\\' || text[i + 1] == '"')) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == '\\' || text[i + 1] == '"')) {
             ++i;
         }
         bytes += text[i];
@@ -128,13 +127,6 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     return line.substr(1, line.size() - 2);
 }
 
-// A hex value whose line ends in a backslash goes on on the next line.
-bool OpensContinuation(std::string_view logical) {
-    const std::optional<TValueLine> value = SplitValueLine(logical);
-    return value && EqualsIgnoringCase(value->Data.substr(0, 3), "hex") &&
-           value->Data.back() == '\\';
-}
-
 // One line of the file as it was read, with the continuation lines of a value.
 struct TLine {
     // Its bytes without the final line end, continuation lines joined by '\n'.
@@ -160,7 +152,10 @@ std::vector<TLine> SplitLines(const std::string& content) {
             continuing = line.Logical.back() == '\\';
         } else {
             lines.push_back({physical, std::string(Trim(physical))});
-            continuing = OpensContinuation(lines.back().Logical);
+            // A hex value whose line ends in a backslash goes on on the next line.
+            const std::optional<TValueLine> value = SplitValueLine(lines.back().Logical);
+            continuing = value && EqualsIgnoringCase(value->Data.substr(0, 3), "hex") &&
+                         value->Data.back() == '\\';
         }
     }
     return lines;
@@ -216,9 +211,7 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
         return false;
     }
 
-    const std::string_view key = path;
-    const std::string section =
-        "HKEY_CURRENT_USER\\" + std::string(key.substr(key.starts_with('\\') ? 1 : 0));
+    const std::string section = "HKEY_CURRENT_USER\\" + path.substr(path.starts_with('\\') ? 1 : 0);
     bool inSection = false;
     for (TLine& line : SplitLines(text.value_or(std::string()))) {
         TEntry& entry = Entries.emplace_back(TEntry{std::move(line.Text), {}, {}});
@@ -258,12 +251,10 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
 }
 
 size_t TRegFileStore::LastValueNamed(const std::string& name) const {
-    for (size_t i = Entries.size(); i-- > 0;) {
-        if (Entries[i].ValueName && EqualsIgnoringCase(*Entries[i].ValueName, name)) {
-            return i;
-        }
-    }
-    return Entries.size();
+    const auto last = std::find_if(Entries.rbegin(), Entries.rend(), [&](const TEntry& entry) {
+        return entry.ValueName && EqualsIgnoringCase(*entry.ValueName, name);
+    });
+    return last == Entries.rend() ? Entries.size() : static_cast<size_t>(Entries.rend() - last) - 1;
 }
 
 std::optional<TStoredValue> TRegFileStore::ReadValue(const std::string& name) {

@@ -11,7 +11,7 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -54,10 +54,8 @@ std::string TSettingsFile::DefaultPath() {
 }
 
 std::optional<std::string> TSettingsFile::ReadText() {
-    if (FilePath.empty()) {
-        return std::nullopt;
-    }
-    // A FIFO or a device in the file's place counts as a file that cannot be read.
+    // A FIFO or a device in the file's place counts as a file that cannot be read; an empty path
+    // names no file.
     TFileContents file = ReadRegularFile(FilePath, SettingsFileLimit);
     if (file.Failure == TFileFailure::Missing) {
         return std::nullopt;
@@ -96,21 +94,19 @@ void TSettingsFile::ReplaceText(const std::string& text) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throw FileError("Cannot write file ", FilePath, file.errorString());
     }
-    for (size_t done = 0; done < text.size();) {
-        const qint64 count =
-            file.write(text.data() + done, static_cast<qint64>(text.size() - done));
+    for (std::string_view rest = text; !rest.empty();) {
+        const qint64 count = file.write(rest.data(), static_cast<qint64>(rest.size()));
         if (count <= 0) {
             throw FileError("Cannot write file ", FilePath, file.errorString());
         }
-        done += static_cast<size_t>(count);
+        rest.remove_prefix(static_cast<size_t>(count));
     }
     if (!old.exists()) {
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
     // QSaveFile syncs the file too, but does not look at the outcome.
     if (fsync(file.handle()) != 0) {
-        throw FileError("Cannot write file ", FilePath,
-                        QString::fromLocal8Bit(std::strerror(errno)));
+        throw FileError("Cannot write file ", FilePath, qt_error_string(errno));
     }
     if (!file.commit()) {
         throw FileError("Cannot write file ", FilePath, file.errorString());

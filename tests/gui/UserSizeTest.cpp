@@ -58,8 +58,8 @@ class TUserSizeTest : public QObject {
         QCOMPARE(dialog.CancelBtn->text(), QStringLiteral("取消"));
         QVERIFY(dialog.OKBtn->isDefault());
         for (TSpinEdit* field : {dialog.HSpinEdit, dialog.VSpinEdit}) {
-            QCOMPARE(field->MinValue(), 2);
-            QCOMPARE(field->MaxValue(), 11);
+            QCOMPARE(field->property("MinValue"), QVariant(2));
+            QCOMPARE(field->property("MaxValue"), QVariant(11));
             QCOMPARE(field->text(), QStringLiteral("5"));
         }
         // The tab order: OK, Cancel, columns, rows.
