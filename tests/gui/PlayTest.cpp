@@ -233,7 +233,7 @@ class TPlayTest : public QObject {
         QCOMPARE(ClockBackground(form), Navy);
     }
 
-    void RecordsDialogShowsTheDefaultsOfFreshSettings() {
+    void RecordsDialogShowsTheDefaultsOfFreshSettingsAndEachLevelsRecord() {
         TFakeSettingsStore empty;
         empty.KeyExists = false;
         TSettings settings;
@@ -246,6 +246,14 @@ class TPlayTest : public QObject {
         for (QLabel* time : {dialog.BasicTime, dialog.MiddleTime, dialog.AdvanceTime}) {
             QCOMPARE(time->text(), QStringLiteral("09:59:59"));
         }
+        // Each level's record stands in its own box.
+        StoreRecord(settings, LevelMiddle, "", 83);
+        StoreRecord(settings, LevelAdvance, "Ann", 360000);
+        const TRecordDlg stored(settings);
+        QCOMPARE(QStringList({stored.BasicName->text(), stored.BasicTime->text(),
+                              stored.MiddleName->text(), stored.MiddleTime->text(),
+                              stored.AdvanceName->text(), stored.AdvanceTime->text()}),
+                 QStringList({"???", "09:59:59", "", "00:01:23", "Ann", "100:00:00"}));
     }
 
     void MinimizedTimeIsLeftOutOfTheGame() {
