@@ -13,7 +13,7 @@
 #include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
 #include "pictures/platform/EditorLauncher.h"
-#include "pictures/platform/MountVolumes.h"
+#include "pictures/platform/PictureDisc.h"
 #include "settings/platform/SettingsFile.h"
 
 #include <QLocale>

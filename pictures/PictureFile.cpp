@@ -102,9 +102,10 @@ QString SampleResourcePath(int32_t id) {
 }
 
 QImage LoadSampleBitmap(int32_t id) {
-    QFile resource(SampleResourcePath(id));
-    if (!resource.open(QIODevice::ReadOnly)) {
+    // Our own resources come whole: one read is enough.
+    const QImage sample(SampleResourcePath(id));
+    if (sample.isNull()) {
         throw EPictureError(QStringLiteral("Bitmap resource %1 not found").arg(id).toStdString());
     }
-    return DecodePicture(resource.readAll());
+    return sample;
 }

@@ -3,9 +3,7 @@
 #include "pictures/TPlayAndEditDlg.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QDir>
-#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QMouseEvent>
@@ -31,37 +29,6 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QColor PaleYellow(255, 255, 128);
 
-// Names on the disc are bytes as the file system has them.
-QString FromBytes(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string ToBytes(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
-
-// Every entry, hidden and system ones and folders too: the pattern alone decides. Links are left
-// out, as they may lead off the disc. A folder of far more entries than pictures the launcher
-// shows is read only so far, so it cannot hold up the start.
-std::vector<std::string> EntryNames(const QString& folder) {
-    std::vector<std::string> names;
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                     QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    while (entries.hasNext() && names.size() < DiscEntryLimit) {
-        entries.next();
-        names.push_back(ToBytes(entries.fileName()));
-    }
-    return names;
-}
-
-TTextOrder LocaleOrderIgnoringCase() {
-    auto collator = std::make_shared<QCollator>();
-    collator->setCaseSensitivity(Qt::CaseInsensitive);
-    return [collator](const std::string& a, const std::string& b) {
-        return collator->compare(FromBytes(a), FromBytes(b)) < 0;
-    };
-}
-
 // The full-screen layout keeps the design's proportions: every value, vertical ones too, is
 // scaled by the ratio of the client widths.
 QRect ScaleBounds(const QRect& design, int clientWidth, int designClientWidth) {
@@ -73,7 +40,8 @@ QRect ScaleBounds(const QRect& design, int clientWidth, int designClientWidth) {
 // under a name no other copy has, in a folder of the launcher's own that only the player can
 // enter.
 std::unique_ptr<QTemporaryFile> CopyPicture(const QString& source, const QTemporaryDir& folder) {
-    const TFileContents picture = ReadRegularFile(ToBytes(source), PictureFileLimit());
+    const TFileContents picture =
+        ReadRegularFile(QFile::encodeName(source).toStdString(), PictureFileLimit());
     if (picture.Failure != TFileFailure::None) {
         throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
                                      .arg(source, QString::fromLocal8Bit(picture.Why.c_str()))
@@ -184,25 +152,12 @@ void TPlayAndEditDlg::showEvent(QShowEvent* event) {
 }
 
 void TPlayAndEditDlg::FormCreate(QObject*) {
-    PictureFiles.clear();
-    if (const std::optional<std::string> root = FindPictureDisc()) {
-        if (const auto folder = FindPictureFolder(EntryNames(FromBytes(*root)))) {
-            const std::string path = *root + *folder;
-            for (const std::string& picture :
-                 ListPictures(path, EntryNames(FromBytes(path)), LocaleOrderIgnoringCase())) {
-                PictureFiles << FromBytes(picture);
-            }
-        }
-    }
+    PictureFiles = ListPictures(FindPictureDisc(Volumes.Volumes()));
     // Nothing is chosen before the first showing, so the first picture is selected.
     SelectedIndex = 0;
     DesignBounds = {PlayBtn->geometry(), EditPlayBtn->geometry(), ExitBtn->geometry(),
                     ScrollBox1->geometry()};
     DesignClientWidth = width();
-}
-
-std::optional<std::string> TPlayAndEditDlg::FindPictureDisc() {
-    return FindPictureDiscRoot(Volumes.Volumes());
 }
 
 void TPlayAndEditDlg::FormShow(QObject*) {
@@ -288,10 +243,11 @@ void TPlayAndEditDlg::BuildThumbnails() {
             // own fit would make it a pixel thick.
             const QSize size = source.size().scaled(ThumbnailBox.size(), Qt::KeepAspectRatio);
             Thumbnails[static_cast<size_t>(i)] = ScaledForScreen(source, size, devicePixelRatioF());
-            if (const std::optional<int32_t> position =
-                    ScrollToShowCell(i, GridColumns, ScrollBox1->viewport()->height(),
-                                     scroll->value(), PaintBox1->height())) {
-                scroll->setValue(*position);
+            // A new row that does not show in full is scrolled to the top; near the end of the
+            // grid the bar stops at its last full screen.
+            const QRect cell = CellRect(i, GridColumns);
+            if (scroll->value() + ScrollBox1->viewport()->height() < cell.top() + cell.height()) {
+                scroll->setValue(cell.top());
             }
             InvalidateCell(i);
             PaintBox1->repaint(CellRect(i, GridColumns));

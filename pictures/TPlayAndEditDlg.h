@@ -12,11 +12,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "pictures/ThumbnailGrid.h"
-#include "pictures/core/DiscSearch.h"
 #include "pictures/platform/EditorLauncher.h"
+#include "pictures/platform/PictureDisc.h"
 #include "ui_TPlayAndEditDlg.h"
 
 class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
@@ -57,7 +56,6 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     void SetUpLook();
     void WireEvents();
     void On(QAbstractButton* button, void (TPlayAndEditDlg::*handler)(QObject*));
-    std::optional<std::string> FindPictureDisc();
     void QueueBuild();
     void BuildThumbnails();
     void InvalidateCell(int32_t index);

@@ -39,7 +39,7 @@ class TDiscCommandTest : public QObject {
     void init() {
         World = std::make_unique<TFormFixture>();
         Disc = std::make_unique<QTemporaryDir>();
-        Volumes.List = {TFakeVolumes::Disc(QFile::encodeName(Disc->path()).toStdString())};
+        Volumes.List = {TFakeVolumes::Disc(Disc->path())};
     }
 
     void WithoutTheDiscTheMenuIsTheGamesOwn() {
