@@ -84,9 +84,13 @@ void RestoreApplication(const TWindowStates& shown) {
 
 }  // namespace
 
-TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent)
-    : QDialog(parent), Volumes(volumes), Editor(editor) {
+TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, const QString& editor, QWidget* parent)
+    : QDialog(parent), Volumes(volumes) {
     setupUi(this);
+    Editor.setProgram(editor);
+    // The editor is a program of its own: it talks to the game's terminal, not to the game.
+    Editor.setProcessChannelMode(QProcess::ForwardedChannels);
+    Editor.setInputChannelMode(QProcess::ForwardedInputChannel);
     SetUpLook();
     WireEvents();
     Guarded([this] { FormCreate(this); });
@@ -303,25 +307,23 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
         CopyFolder = std::move(folder);
     }
     EditedCopy = CopyPicture(PictureFiles[SelectedIndex], *CopyFolder);
-    QEventLoop wait;
-    connect(&Editor, &IEditorLauncher::Ended, &wait, &QEventLoop::quit);
     // The file's name goes to the editor as its one argument, never through a shell.
-    if (!Editor.Start(EditedCopy->fileName())) {
+    Editor.setArguments({EditedCopy->fileName()});
+    Editor.start();
+    if (!Editor.waitForStarted()) {
         return;
     }
     // Only the editor can be used until it ends, but the game still handles its events: a
     // signal that ends the game closes the launcher, which ends the wait too.
     const TWindowStates shown = MinimizeApplication();
     setEnabled(false);
-    bool closed = false;
-    connect(this, &QDialog::finished, &wait, [&] {
-        closed = true;
-        wait.quit();
-    });
+    QEventLoop wait;
+    connect(&Editor, &QProcess::finished, &wait, &QEventLoop::quit);
+    connect(this, &QDialog::finished, &wait, &QEventLoop::quit);
     wait.exec();
     setEnabled(true);
     RestoreApplication(shown);
-    if (closed) {
+    if (isHidden()) {
         return;
     }
     SelectedPicture = EditedCopy->fileName();

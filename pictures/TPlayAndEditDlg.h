@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,9 +15,12 @@
 #include <optional>
 
 #include "pictures/ThumbnailGrid.h"
-#include "pictures/platform/EditorLauncher.h"
 #include "pictures/platform/PictureDisc.h"
 #include "ui_TPlayAndEditDlg.h"
+
+// An editor that opens BMP files and whose process lives until the picture is closed; one that
+// hands its files to an instance already running would end the wait at once.
+inline constexpr char EditorProgram[] = "kolourpaint";
 
 class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     Q_OBJECT
@@ -27,8 +31,11 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     static constexpr int ExitResult = 2;
 
     // Searches the volumes for the picture disc and lists its pictures; the launcher stays
-    // hidden until it is shown modally.
-    TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent = nullptr);
+    // hidden until it is shown modally. Edit and play runs the editor program found on the search
+    // path.
+    explicit TPlayAndEditDlg(IVolumeList& volumes,
+                             const QString& editor = QString::fromLatin1(EditorProgram),
+                             QWidget* parent = nullptr);
 
     // The disc was found and holds at least one picture.
     bool HasPictures() const;
@@ -63,7 +70,8 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     friend struct TLauncherProbe;
 
     IVolumeList& Volumes;
-    IEditorLauncher& Editor;
+    // Ended with the launcher when it is still running as the game ends.
+    QProcess Editor;
 
     QStringList PictureFiles;
     int32_t SelectedIndex = 0;

@@ -1,12 +1,10 @@
-// LauncherAdaptersTest.cpp: the system's volumes with their labels, the picture disc among them,
-// and the editor started without a shell, its end signalled.
-#include <QSignalSpy>
+// PictureDiscTest.cpp: the system's volumes with their labels, and the picture disc among
+// them.
 #include <QtTest>
 
-#include "pictures/platform/EditorLauncher.h"
 #include "pictures/platform/PictureDisc.h"
 
-class TLauncherAdaptersTest : public QObject {
+class TPictureDiscTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -60,39 +58,7 @@ class TLauncherAdaptersTest : public QObject {
             QVERIFY2(FindPictureDisc(c.Volumes) == c.Root, c.Why);
         }
     }
-
-    void FileNameReachesTheEditorAsOneArgumentUntouchedAndItsEndIsSignalled() {
-        QTemporaryDir scratch;
-        // The editor stands in as a script that edits only once the test lets it, then writes
-        // what it was given.
-        const QString go = scratch.filePath(QStringLiteral("go"));
-        const QString editor = scratch.filePath(QStringLiteral("editor"));
-        QFile script(editor);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nwhile [ ! -e '" + QFile::encodeName(go) +
-                     "' ]; do sleep 0.01; done\nprintf '%s|%s' \"$#\" \"$1\" > \"$1\"\n");
-        script.close();
-        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        // A shell would split, expand or choke on this name.
-        const QString file = scratch.filePath(QStringLiteral("a b;$HOME'*.tmp"));
-
-        TEditorLauncher launcher(editor);
-        QSignalSpy ended(&launcher, &IEditorLauncher::Ended);
-        QVERIFY(launcher.Start(file));
-        // One editor at a time: the script is still waiting.
-        QVERIFY(!launcher.Start(file));
-        QVERIFY(QFile(go).open(QIODevice::WriteOnly));
-        QVERIFY(ended.wait(10000));
-        QFile written(file);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLocal8Bit(written.readAll()), QStringLiteral("1|") + file);
-    }
-
-    void MissingEditorCannotBeStarted() {
-        TEditorLauncher launcher(QStringLiteral("zellipo-no-such-editor"));
-        QVERIFY(!launcher.Start(QStringLiteral("/tmp/picture.tmp")));
-    }
 };
 
-QTEST_GUILESS_MAIN(TLauncherAdaptersTest)
-#include "LauncherAdaptersTest.moc"
+QTEST_GUILESS_MAIN(TPictureDiscTest)
+#include "PictureDiscTest.moc"
