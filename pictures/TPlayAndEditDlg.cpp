@@ -13,6 +13,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -96,10 +97,6 @@ TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, const QString& editor, QW
     Guarded([this] { FormCreate(this); });
 }
 
-bool TPlayAndEditDlg::HasPictures() const {
-    return !PictureFiles.isEmpty();
-}
-
 void TPlayAndEditDlg::SetUpLook() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     UseFormFont(this);
@@ -157,8 +154,6 @@ void TPlayAndEditDlg::showEvent(QShowEvent* event) {
 
 void TPlayAndEditDlg::FormCreate(QObject*) {
     PictureFiles = ListPictures(FindPictureDisc(Volumes.Volumes()));
-    // Nothing is chosen before the first showing, so the first picture is selected.
-    SelectedIndex = 0;
     DesignBounds = {PlayBtn->geometry(), EditPlayBtn->geometry(), ExitBtn->geometry(),
                     ScrollBox1->geometry()};
     DesignClientWidth = width();
@@ -208,21 +203,16 @@ void TPlayAndEditDlg::QueueBuild() {
         return;
     }
     BuildQueued = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            BuildQueued = false;
-            Guarded([this] { BuildThumbnails(); });
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] {
+        BuildQueued = false;
+        Guarded([this] { BuildThumbnails(); });
+    });
 }
 
 void TPlayAndEditDlg::BuildThumbnails() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    for (int32_t i = 0; i < ThumbnailCount; ++i) {
-        Thumbnails[static_cast<size_t>(i)].reset();
-    }
+    Thumbnails.fill(std::nullopt);
     ThumbnailCount =
         static_cast<int32_t>(std::min<qsizetype>(PictureFiles.size(), ThumbnailCapacity));
 
@@ -253,18 +243,14 @@ void TPlayAndEditDlg::BuildThumbnails() {
             if (scroll->value() + ScrollBox1->viewport()->height() < cell.top() + cell.height()) {
                 scroll->setValue(cell.top());
             }
-            InvalidateCell(i);
-            PaintBox1->repaint(CellRect(i, GridColumns));
+            // Shown at once, so thumbnails appear one by one as they are made.
+            PaintBox1->repaint(cell);
         } catch (const std::exception& error) {
             // The rest stay empty, but can still be selected and played.
             ShowErrorBox(error);
             break;
         }
     }
-}
-
-void TPlayAndEditDlg::InvalidateCell(int32_t index) {
-    PaintBox1->update(CellRect(index, GridColumns));
 }
 
 void TPlayAndEditDlg::PaintBox1MouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers,
@@ -297,14 +283,13 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
     if (PictureFiles.isEmpty()) {
         return;
     }
-    if (!CopyFolder) {
-        auto folder = std::make_unique<QTemporaryDir>();
-        if (!folder->isValid()) {
-            throw std::runtime_error(QStringLiteral("Cannot create folder \"%1\". %2")
-                                         .arg(QDir::tempPath(), folder->errorString())
-                                         .toStdString());
-        }
-        CopyFolder = std::move(folder);
+    if (!CopyFolder || !CopyFolder->isValid()) {
+        CopyFolder = std::make_unique<QTemporaryDir>();
+    }
+    if (!CopyFolder->isValid()) {
+        throw std::runtime_error(QStringLiteral("Cannot create folder \"%1\". %2")
+                                     .arg(QDir::tempPath(), CopyFolder->errorString())
+                                     .toStdString());
     }
     EditedCopy = CopyPicture(PictureFiles[SelectedIndex], *CopyFolder);
     // The file's name goes to the editor as its one argument, never through a shell.

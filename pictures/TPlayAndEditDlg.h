@@ -38,7 +38,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
                              QWidget* parent = nullptr);
 
     // The disc was found and holds at least one picture.
-    bool HasPictures() const;
+    bool HasPictures() const { return !PictureFiles.isEmpty(); }
 
     // The full path of the picture chosen for play: a file of the disc, or the edited copy.
     QString SelectedPicture;
@@ -65,7 +65,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     void On(QAbstractButton* button, void (TPlayAndEditDlg::*handler)(QObject*));
     void QueueBuild();
     void BuildThumbnails();
-    void InvalidateCell(int32_t index);
+    void InvalidateCell(int32_t index) { PaintBox1->update(CellRect(index, GridColumns)); }
 
     friend struct TLauncherProbe;
 
@@ -74,6 +74,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     QProcess Editor;
 
     QStringList PictureFiles;
+    // Nothing is chosen before the first showing, so the first picture is selected.
     int32_t SelectedIndex = 0;
     // An empty slot has no thumbnail; a slot may hold one without pixels, too thin to show.
     std::array<std::optional<QImage>, ThumbnailCapacity> Thumbnails;
