@@ -12,8 +12,7 @@
 #include "forms/FormLook.h"
 #include "pictures/PictureFile.h"
 #include "pictures/TPlayAndEditDlg.h"
-#include "pictures/platform/EditorLauncher.h"
-#include "pictures/platform/MountVolumes.h"
+#include "pictures/platform/PictureDisc.h"
 #include "settings/platform/SettingsFile.h"
 
 #include <QLocale>
@@ -68,7 +67,6 @@ int RunGame(int argc, char** argv, TLazyAudio& audio) {
         });
         TMainForm form({ticks, calendar, store, audio.Effects(), audio.Music()});
         TMountVolumes volumes;
-        TEditorLauncher editor;
         std::unique_ptr<TPlayAndEditDlg> launcher;
         // A picture given to the game, as a file manager's "Open With" does, is played at once
         // but not remembered. The toolkit has taken out the options it understands.
@@ -88,7 +86,7 @@ int RunGame(int argc, char** argv, TLazyAudio& audio) {
                     QTimer::singleShot(0, &form, [&] {
                         audio.Start([] { StartupPhaseDone("sound module"); });
                         QTimer::singleShot(0, &form, [&] {
-                            launcher = std::make_unique<TPlayAndEditDlg>(volumes, editor);
+                            launcher = std::make_unique<TPlayAndEditDlg>(volumes);
                             form.AttachPictureDisc(launcher.get());
                             StartupPhaseDone("disc search");
                         });

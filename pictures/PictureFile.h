@@ -34,13 +34,9 @@ QImage ScaledForScreen(const QImage& picture, QSize size, qreal ratio);
 // The text of a picture that cannot be read.
 inline constexpr char InvalidBitmap[] = "Bitmap image is not valid";
 
-// The sample pictures are the bitmap resources 300 to 304.
+// The sample pictures are the bitmap resources 300 to 304, the bitmap files ":/samples/300.bmp" to
+// ":/samples/304.bmp".
 constexpr int32_t FirstSampleId = 300;
-constexpr int32_t SampleCount = 5;
 
-// The resource's path; it holds a bitmap file.
-QString SampleResourcePath(int32_t id);
-
-// Throws EPictureError when there is no bitmap resource of that identifier or its bytes are not
-// a bitmap.
+// Throws EPictureError when there is no bitmap resource of that identifier.
 QImage LoadSampleBitmap(int32_t id);

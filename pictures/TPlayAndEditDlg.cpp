@@ -3,9 +3,7 @@
 #include "pictures/TPlayAndEditDlg.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QDir>
-#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QMouseEvent>
@@ -15,6 +13,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -31,37 +30,6 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QColor PaleYellow(255, 255, 128);
 
-// Names on the disc are bytes as the file system has them.
-QString FromBytes(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string ToBytes(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
-
-// Every entry, hidden and system ones and folders too: the pattern alone decides. Links are left
-// out, as they may lead off the disc. A folder of far more entries than pictures the launcher
-// shows is read only so far, so it cannot hold up the start.
-std::vector<std::string> EntryNames(const QString& folder) {
-    std::vector<std::string> names;
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                     QDir::NoDotAndDotDot | QDir::NoSymLinks);
-    while (entries.hasNext() && names.size() < DiscEntryLimit) {
-        entries.next();
-        names.push_back(ToBytes(entries.fileName()));
-    }
-    return names;
-}
-
-TTextOrder LocaleOrderIgnoringCase() {
-    auto collator = std::make_shared<QCollator>();
-    collator->setCaseSensitivity(Qt::CaseInsensitive);
-    return [collator](const std::string& a, const std::string& b) {
-        return collator->compare(FromBytes(a), FromBytes(b)) < 0;
-    };
-}
-
 // The full-screen layout keeps the design's proportions: every value, vertical ones too, is
 // scaled by the ratio of the client widths.
 QRect ScaleBounds(const QRect& design, int clientWidth, int designClientWidth) {
@@ -73,7 +41,8 @@ QRect ScaleBounds(const QRect& design, int clientWidth, int designClientWidth) {
 // under a name no other copy has, in a folder of the launcher's own that only the player can
 // enter.
 std::unique_ptr<QTemporaryFile> CopyPicture(const QString& source, const QTemporaryDir& folder) {
-    const TFileContents picture = ReadRegularFile(ToBytes(source), PictureFileLimit());
+    const TFileContents picture =
+        ReadRegularFile(QFile::encodeName(source).toStdString(), PictureFileLimit());
     if (picture.Failure != TFileFailure::None) {
         throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
                                      .arg(source, QString::fromLocal8Bit(picture.Why.c_str()))
@@ -116,16 +85,16 @@ void RestoreApplication(const TWindowStates& shown) {
 
 }  // namespace
 
-TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent)
-    : QDialog(parent), Volumes(volumes), Editor(editor) {
+TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, const QString& editor, QWidget* parent)
+    : QDialog(parent), Volumes(volumes) {
     setupUi(this);
+    Editor.setProgram(editor);
+    // The editor is a program of its own: it talks to the game's terminal, not to the game.
+    Editor.setProcessChannelMode(QProcess::ForwardedChannels);
+    Editor.setInputChannelMode(QProcess::ForwardedInputChannel);
     SetUpLook();
     WireEvents();
     Guarded([this] { FormCreate(this); });
-}
-
-bool TPlayAndEditDlg::HasPictures() const {
-    return !PictureFiles.isEmpty();
 }
 
 void TPlayAndEditDlg::SetUpLook() {
@@ -184,25 +153,10 @@ void TPlayAndEditDlg::showEvent(QShowEvent* event) {
 }
 
 void TPlayAndEditDlg::FormCreate(QObject*) {
-    PictureFiles.clear();
-    if (const std::optional<std::string> root = FindPictureDisc()) {
-        if (const auto folder = FindPictureFolder(EntryNames(FromBytes(*root)))) {
-            const std::string path = *root + *folder;
-            for (const std::string& picture :
-                 ListPictures(path, EntryNames(FromBytes(path)), LocaleOrderIgnoringCase())) {
-                PictureFiles << FromBytes(picture);
-            }
-        }
-    }
-    // Nothing is chosen before the first showing, so the first picture is selected.
-    SelectedIndex = 0;
+    PictureFiles = ListPictures(FindPictureDisc(Volumes.Volumes()));
     DesignBounds = {PlayBtn->geometry(), EditPlayBtn->geometry(), ExitBtn->geometry(),
                     ScrollBox1->geometry()};
     DesignClientWidth = width();
-}
-
-std::optional<std::string> TPlayAndEditDlg::FindPictureDisc() {
-    return FindPictureDiscRoot(Volumes.Volumes());
 }
 
 void TPlayAndEditDlg::FormShow(QObject*) {
@@ -249,21 +203,16 @@ void TPlayAndEditDlg::QueueBuild() {
         return;
     }
     BuildQueued = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            BuildQueued = false;
-            Guarded([this] { BuildThumbnails(); });
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] {
+        BuildQueued = false;
+        Guarded([this] { BuildThumbnails(); });
+    });
 }
 
 void TPlayAndEditDlg::BuildThumbnails() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    for (int32_t i = 0; i < ThumbnailCount; ++i) {
-        Thumbnails[static_cast<size_t>(i)].reset();
-    }
+    Thumbnails.fill(std::nullopt);
     ThumbnailCount =
         static_cast<int32_t>(std::min<qsizetype>(PictureFiles.size(), ThumbnailCapacity));
 
@@ -288,23 +237,20 @@ void TPlayAndEditDlg::BuildThumbnails() {
             // own fit would make it a pixel thick.
             const QSize size = source.size().scaled(ThumbnailBox.size(), Qt::KeepAspectRatio);
             Thumbnails[static_cast<size_t>(i)] = ScaledForScreen(source, size, devicePixelRatioF());
-            if (const std::optional<int32_t> position =
-                    ScrollToShowCell(i, GridColumns, ScrollBox1->viewport()->height(),
-                                     scroll->value(), PaintBox1->height())) {
-                scroll->setValue(*position);
+            // A new row that does not show in full is scrolled to the top; near the end of the
+            // grid the bar stops at its last full screen.
+            const QRect cell = CellRect(i, GridColumns);
+            if (scroll->value() + ScrollBox1->viewport()->height() < cell.top() + cell.height()) {
+                scroll->setValue(cell.top());
             }
-            InvalidateCell(i);
-            PaintBox1->repaint(CellRect(i, GridColumns));
+            // Shown at once, so thumbnails appear one by one as they are made.
+            PaintBox1->repaint(cell);
         } catch (const std::exception& error) {
             // The rest stay empty, but can still be selected and played.
             ShowErrorBox(error);
             break;
         }
     }
-}
-
-void TPlayAndEditDlg::InvalidateCell(int32_t index) {
-    PaintBox1->update(CellRect(index, GridColumns));
 }
 
 void TPlayAndEditDlg::PaintBox1MouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers,
@@ -337,35 +283,32 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
     if (PictureFiles.isEmpty()) {
         return;
     }
-    if (!CopyFolder) {
-        auto folder = std::make_unique<QTemporaryDir>();
-        if (!folder->isValid()) {
-            throw std::runtime_error(QStringLiteral("Cannot create folder \"%1\". %2")
-                                         .arg(QDir::tempPath(), folder->errorString())
-                                         .toStdString());
-        }
-        CopyFolder = std::move(folder);
+    if (!CopyFolder || !CopyFolder->isValid()) {
+        CopyFolder = std::make_unique<QTemporaryDir>();
+    }
+    if (!CopyFolder->isValid()) {
+        throw std::runtime_error(QStringLiteral("Cannot create folder \"%1\". %2")
+                                     .arg(QDir::tempPath(), CopyFolder->errorString())
+                                     .toStdString());
     }
     EditedCopy = CopyPicture(PictureFiles[SelectedIndex], *CopyFolder);
-    QEventLoop wait;
-    connect(&Editor, &IEditorLauncher::Ended, &wait, &QEventLoop::quit);
     // The file's name goes to the editor as its one argument, never through a shell.
-    if (!Editor.Start(EditedCopy->fileName())) {
+    Editor.setArguments({EditedCopy->fileName()});
+    Editor.start();
+    if (!Editor.waitForStarted()) {
         return;
     }
     // Only the editor can be used until it ends, but the game still handles its events: a
     // signal that ends the game closes the launcher, which ends the wait too.
     const TWindowStates shown = MinimizeApplication();
     setEnabled(false);
-    bool closed = false;
-    connect(this, &QDialog::finished, &wait, [&] {
-        closed = true;
-        wait.quit();
-    });
+    QEventLoop wait;
+    connect(&Editor, &QProcess::finished, &wait, &QEventLoop::quit);
+    connect(this, &QDialog::finished, &wait, &QEventLoop::quit);
     wait.exec();
     setEnabled(true);
     RestoreApplication(shown);
-    if (closed) {
+    if (isHidden()) {
         return;
     }
     SelectedPicture = EditedCopy->fileName();

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,12 +13,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "pictures/ThumbnailGrid.h"
-#include "pictures/core/DiscSearch.h"
-#include "pictures/platform/EditorLauncher.h"
+#include "pictures/platform/PictureDisc.h"
 #include "ui_TPlayAndEditDlg.h"
+
+// An editor that opens BMP files and whose process lives until the picture is closed; one that
+// hands its files to an instance already running would end the wait at once.
+inline constexpr char EditorProgram[] = "kolourpaint";
 
 class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     Q_OBJECT
@@ -28,11 +31,14 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     static constexpr int ExitResult = 2;
 
     // Searches the volumes for the picture disc and lists its pictures; the launcher stays
-    // hidden until it is shown modally.
-    TPlayAndEditDlg(IVolumeList& volumes, IEditorLauncher& editor, QWidget* parent = nullptr);
+    // hidden until it is shown modally. Edit and play runs the editor program found on the search
+    // path.
+    explicit TPlayAndEditDlg(IVolumeList& volumes,
+                             const QString& editor = QString::fromLatin1(EditorProgram),
+                             QWidget* parent = nullptr);
 
     // The disc was found and holds at least one picture.
-    bool HasPictures() const;
+    bool HasPictures() const { return !PictureFiles.isEmpty(); }
 
     // The full path of the picture chosen for play: a file of the disc, or the edited copy.
     QString SelectedPicture;
@@ -57,17 +63,18 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     void SetUpLook();
     void WireEvents();
     void On(QAbstractButton* button, void (TPlayAndEditDlg::*handler)(QObject*));
-    std::optional<std::string> FindPictureDisc();
     void QueueBuild();
     void BuildThumbnails();
-    void InvalidateCell(int32_t index);
+    void InvalidateCell(int32_t index) { PaintBox1->update(CellRect(index, GridColumns)); }
 
     friend struct TLauncherProbe;
 
     IVolumeList& Volumes;
-    IEditorLauncher& Editor;
+    // Ended with the launcher when it is still running as the game ends.
+    QProcess Editor;
 
     QStringList PictureFiles;
+    // Nothing is chosen before the first showing, so the first picture is selected.
     int32_t SelectedIndex = 0;
     // An empty slot has no thumbnail; a slot may hold one without pixels, too thin to show.
     std::array<std::optional<QImage>, ThumbnailCapacity> Thumbnails;

@@ -8,14 +8,13 @@
 TSelSampDlg::TSelSampDlg(QWidget* parent) : QDialog(parent) {
     setupUi(this);
     SetUpDialog(this);
-    for (QPushButton* button : SampleButtons()) {
-        connect(button, &QPushButton::clicked, this, [this, button] { BitBtn1Click(button); });
+    int32_t id = FirstSampleId;
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5}) {
+        Samples.addButton(button, id++);
     }
+    connect(&Samples, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* button) { BitBtn1Click(button); });
     connect(ExitBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-std::array<QPushButton*, SampleCount> TSelSampDlg::SampleButtons() const {
-    return {BitBtn1, BitBtn2, BitBtn3, BitBtn4, BitBtn5};
 }
 
 void TSelSampDlg::showEvent(QShowEvent* event) {
@@ -28,26 +27,20 @@ void TSelSampDlg::FormShow(QObject*) {
     // Every button has the size of the first; its bevel takes five pixels on each side.
     const QSize target = BitBtn1->size() - QSize(10, 10);
     const qreal ratio = devicePixelRatioF();
-    const std::array<QPushButton*, SampleCount> buttons = SampleButtons();
-    for (int32_t i = 0; i < SampleCount; ++i) {
-        const QImage source = LoadSampleBitmap(FirstSampleId + i);
+    for (QAbstractButton* button : Samples.buttons()) {
+        const QImage source = LoadSampleBitmap(Samples.id(button));
         // Fills the button on one side and fits on the other, shrinking or growing.
         const QSize size = source.size().scaled(target, Qt::KeepAspectRatio);
         // In true colour: a palette picture is smoothed, then dithered back to its palette.
         const QImage glyph =
             ScaledForScreen(source.convertToFormat(QImage::Format_RGB32), size, ratio);
-        buttons[i]->setIcon(QIcon(QPixmap::fromImage(glyph)));
-        buttons[i]->setIconSize(size);
+        button->setIcon(QIcon(QPixmap::fromImage(glyph)));
+        button->setIconSize(size);
     }
 }
 
 void TSelSampDlg::BitBtn1Click(QObject* sender) {
-    const std::array<QPushButton*, SampleCount> buttons = SampleButtons();
-    SelectedSample = -1;
-    for (int32_t i = 0; i < SampleCount; ++i) {
-        if (sender == buttons[i]) {
-            SelectedSample = FirstSampleId + i;
-        }
-    }
+    // Any other sender chooses no sample.
+    SelectedSample = Samples.id(qobject_cast<QAbstractButton*>(sender));
     close();
 }

@@ -1,11 +1,10 @@
 // TSelSampDlg.h: the sample chooser: five sample pictures as buttons, one click picks one.
 #pragma once
 
+#include <QButtonGroup>
 #include <QDialog>
-#include <array>
 #include <cstdint>
 
-#include "pictures/PictureFile.h"
 #include "ui_TSelSampDlg.h"
 
 class TSelSampDlg : public QDialog, public Ui::TSelSampDlg {
@@ -24,6 +23,6 @@ class TSelSampDlg : public QDialog, public Ui::TSelSampDlg {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // The buttons in the order of the samples they show.
-    std::array<QPushButton*, SampleCount> SampleButtons() const;
+    // The sample buttons, each under the identifier of the sample it shows.
+    QButtonGroup Samples;
 };

@@ -25,13 +25,3 @@ QPoint ThumbnailOrigin(const QRect& cell, QSize thumbnail) {
            QPoint((ThumbnailBox.width() - thumbnail.width()) / 2,
                   (ThumbnailBox.height() - thumbnail.height()) / 2);
 }
-
-std::optional<int> ScrollToShowCell(int index, int columns, int clientHeight, int position,
-                                    int gridHeight) {
-    const int top = index / columns * CellSize.height();
-    if (clientHeight + position >= top + CellSize.height()) {
-        return std::nullopt;
-    }
-    // Near the bottom of the grid the last full screen is shown instead.
-    return clientHeight + top > gridHeight ? gridHeight - clientHeight : top;
-}

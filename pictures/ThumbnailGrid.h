@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <optional>
 
 // Each cell holds a box at its top left in which the thumbnail is centred.
 inline constexpr QSize CellSize(100, 80);
@@ -24,8 +23,3 @@ int CellIndexAt(QPoint at, int columns);
 
 // Where a thumbnail of that size is drawn, centred in its cell's box.
 QPoint ThumbnailOrigin(const QRect& cell, QSize thumbnail);
-
-// The scroll position that brings the row of a new thumbnail into view, or none when the row
-// already shows in full.
-std::optional<int> ScrollToShowCell(int index, int columns, int clientHeight, int position,
-                                    int gridHeight);

@@ -2,23 +2,20 @@
 // disc.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "pictures/core/DiscSearch.h"
+#include "pictures/platform/PictureDisc.h"
 
 class TFakeVolumes : public IVolumeList {
   public:
-    std::vector<TVolume> List;
+    QList<TVolume> List;
     int Reads = 0;
 
-    std::vector<TVolume> Volumes() override {
+    QList<TVolume> Volumes() override {
         ++Reads;
         return List;
     }
 
     // The picture disc mounted at a folder, as an optical drive shows it.
-    static TVolume Disc(const std::string& mountPoint) {
+    static TVolume Disc(const QString& mountPoint) {
         return {mountPoint, "iso9660", "/dev/sr0", "Pellawinto"};
     }
 };

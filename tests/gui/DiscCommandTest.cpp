@@ -5,7 +5,6 @@
 #include "FormFixture.h"
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
-#include "fakes/FakeEditor.h"
 #include "fakes/FakeVolumes.h"
 #include "pictures/TPlayAndEditDlg.h"
 
@@ -15,7 +14,6 @@ class TDiscCommandTest : public QObject {
     std::unique_ptr<TFormFixture> World;
     std::unique_ptr<QTemporaryDir> Disc;
     TFakeVolumes Volumes;
-    TFakeEditor Editor;
 
     // A 60 x 40 bitmap of one colour on the disc's picture folder.
     void AddPicture(const QString& name, QColor colour) {
@@ -39,13 +37,13 @@ class TDiscCommandTest : public QObject {
     void init() {
         World = std::make_unique<TFormFixture>();
         Disc = std::make_unique<QTemporaryDir>();
-        Volumes.List = {TFakeVolumes::Disc(QFile::encodeName(Disc->path()).toStdString())};
+        Volumes.List = {TFakeVolumes::Disc(Disc->path())};
     }
 
     void WithoutTheDiscTheMenuIsTheGamesOwn() {
         TMainForm form(World->Seams());
         Volumes.List.clear();
-        TPlayAndEditDlg launcher(Volumes, Editor);
+        TPlayAndEditDlg launcher(Volumes);
         form.AttachPictureDisc(&launcher);
         const QStringList expected = {"CmReset",   "CmNew",  "-",       "CmBasic", "CmMiddle",
                                       "CmAdvance", "CmUser", "-",       "CmMusic", "CmSound",
@@ -56,7 +54,7 @@ class TDiscCommandTest : public QObject {
     void AnEmptyDiscAddsNoCommand() {
         QDir().mkpath(Disc->path() + QStringLiteral("/Image2"));
         TMainForm form(World->Seams());
-        TPlayAndEditDlg launcher(Volumes, Editor);
+        TPlayAndEditDlg launcher(Volumes);
         form.AttachPictureDisc(&launcher);
         QVERIFY(!form.CmDisc->isVisible());
     }
@@ -64,7 +62,7 @@ class TDiscCommandTest : public QObject {
     void DiscPicturePlayedStartsAGameWithIt() {
         AddPicture(QStringLiteral("a.bmp"), QColor(200, 40, 40));
         TMainForm form(World->Seams());
-        TPlayAndEditDlg launcher(Volumes, Editor);
+        TPlayAndEditDlg launcher(Volumes);
         form.AttachPictureDisc(&launcher);
         QCOMPARE(GameMenu(form).mid(0, 3), (QStringList{"CmReset", "CmNew", "CmDisc"}));
         QCOMPARE(form.CmDisc->text(), QStringLiteral("圖片光碟(&D)..."));
@@ -85,7 +83,7 @@ class TDiscCommandTest : public QObject {
     void LeavingTheLauncherChangesNothing() {
         AddPicture(QStringLiteral("a.bmp"), QColor(200, 40, 40));
         TMainForm form(World->Seams());
-        TPlayAndEditDlg launcher(Volumes, Editor);
+        TPlayAndEditDlg launcher(Volumes);
         form.AttachPictureDisc(&launcher);
         const QImage before = form.FinalImage->Picture();
         const auto cells = TMainFormProbe::Board(form).BoardCells;

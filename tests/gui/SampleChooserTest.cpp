@@ -40,7 +40,8 @@ class TSampleChooserTest : public QObject {
         for (int32_t id = 300; id <= 304; ++id) {
             // A bitmap file: its own header, a 40-byte information header, the whole palette and
             // rows of 300 bytes, uncompressed.
-            QCOMPARE(QFile(SampleResourcePath(id)).size(), 14 + 40 + 1024 + 90300);
+            QCOMPARE(QFile(QStringLiteral(":/samples/%1.bmp").arg(id)).size(),
+                     14 + 40 + 1024 + 90300);
             const QImage picture = LoadSampleBitmap(id);
             QCOMPARE(picture.size(), QSize(300, 301));
             QCOMPARE(picture.format(), QImage::Format_Indexed8);
