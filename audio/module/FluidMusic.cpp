@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 #include "audio/module/SdlAudio.h"
@@ -23,6 +24,9 @@ constexpr double Gain = 1.2;
 // The synthesizer renders in blocks of this many frames; the sequencer reads its piece at the
 // first.
 constexpr int BlockFrames = 64;
+// Rendered at once in the mixer's hook: eight of the output's buffers, so the synthesizer's data
+// stays in the processor's caches for a stretch rather than being fetched again at every buffer.
+constexpr int AheadFrames = 4096;
 
 // The rendering stops for good once it has cost this much more of the processor than its sound
 // lasts, a fifth of a second, counted since it was last ahead. A moment's work, such as reading
@@ -111,9 +115,11 @@ void TFluidMusicDevice::CreateSynth(int polyphony) {
 }
 
 void TFluidMusicDevice::LoadSoundfont() {
-    // The soundfonts SDL's games are told of (SDL_mixer's own guess when none are), then the one
-    // the system's General MIDI alternative points at.
-    Mix_EachSoundFont(LoadFirstSoundfont, Synth.get());
+    // The soundfonts SDL's games are told of, then the one the system's General MIDI alternative
+    // points at rather than SDL_mixer's own guess.
+    if (std::getenv("SDL_SOUNDFONTS") != nullptr) {
+        Mix_EachSoundFont(LoadFirstSoundfont, Synth.get());
+    }
     LoadFirstSoundfont("/usr/share/sounds/sf2/default-GM.sf2", Synth.get());
     if (!SoundfontLoaded()) {
         Synth.reset();
@@ -149,6 +155,8 @@ void TFluidMusicDevice::StartSequencer() {
                      (error.empty() ? "the synthesizer cannot read it" : error));
     }
     fluid_player_set_loop(Player.get(), -1);
+    Ahead.assign(static_cast<size_t>(AheadFrames) * TSdlAudio::Channels, 0);
+    Taken = Ahead.size();
     Behind = 0;
     Stalled = false;
 }
@@ -211,23 +219,33 @@ void TFluidMusicDevice::Hook(bool on) {
 
 void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {
     auto* self = static_cast<TFluidMusicDevice*>(device);
-    const auto nanoseconds = [rate = self->Audio.Rate()](int frames) {
+    // The mixer has silenced the stream, which is 16-bit stereo whatever the sound card offers.
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    size_t wanted = static_cast<size_t>(length) / sizeof(int16_t);
+    while (wanted > 0 && (self->Taken < self->Ahead.size() || self->RenderAhead())) {
+        const size_t count = std::min(wanted, self->Ahead.size() - self->Taken);
+        out = std::copy_n(self->Ahead.begin() + static_cast<ptrdiff_t>(self->Taken), count, out);
+        self->Taken += count;
+        wanted -= count;
+    }
+}
+
+bool TFluidMusicDevice::RenderAhead() {
+    const auto nanoseconds = [rate = Audio.Rate()](int frames) {
         return int64_t{frames} * 1'000'000'000 / rate;
     };
-    // The mixer has silenced the stream, which is 16-bit stereo whatever the sound card offers.
-    auto* frames = reinterpret_cast<int16_t*>(stream);
-    const int count = length / (TSdlAudio::Channels * static_cast<int>(sizeof(int16_t)));
-    for (int done = 0; done < count && !self->Stalled; done += BlockFrames) {
-        const int block = std::min(BlockFrames, count - done);
-        int16_t* at = frames + done * TSdlAudio::Channels;
+    for (int done = 0; done < AheadFrames && !Stalled; done += BlockFrames) {
+        int16_t* at = &Ahead[static_cast<size_t>(done) * TSdlAudio::Channels];
         const int64_t start = ThreadNanoseconds();
-        fluid_synth_write_s16(self->Synth.get(), block, at, 0, 2, at, 1, 2);
-        self->Behind =
-            std::max<int64_t>(0, self->Behind + ThreadNanoseconds() - start - nanoseconds(block));
-        if (self->Behind > BehindToStopNs) {
-            self->Stalled = true;
-            self->Lost("Cannot play \"" + self->Path +
-                       "\": the synthesizer cannot keep up with it");
+        fluid_synth_write_s16(Synth.get(), BlockFrames, at, 0, 2, at, 1, 2);
+        Behind =
+            std::max<int64_t>(0, Behind + ThreadNanoseconds() - start - nanoseconds(BlockFrames));
+        if (Behind > BehindToStopNs) {
+            Stalled = true;
+            Lost("Cannot play \"" + Path + "\": the synthesizer cannot keep up with it");
         }
     }
+    // What was rendered before the rendering gave up is never heard.
+    Taken = Stalled ? Ahead.size() : 0;
+    return !Stalled;
 }

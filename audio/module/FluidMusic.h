@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "audio/core/MusicDevice.h"
 
@@ -45,6 +46,8 @@ class TFluidMusicDevice : public IMusicDevice {
 
     // Runs on the audio thread, with the mixer's lock held: the mixer's music stream.
     static void Render(void* device, uint8_t* stream, int length);
+    // Renders the next stretch into Ahead; false once the rendering has given up.
+    bool RenderAhead();
     void CreateSynth(int polyphony);
     void LoadSoundfont();
     // Hands the piece to a new sequencer and lets it read the piece at once, so that one the
@@ -61,8 +64,11 @@ class TFluidMusicDevice : public IMusicDevice {
     TFluidPtr<fluid_settings_t, delete_fluid_settings> Settings;
     TFluidPtr<fluid_synth_t, delete_fluid_synth> Synth;
     TFluidPtr<fluid_player_t, delete_fluid_player> Player;
-    // On the audio thread while hooked: the processor time the rendering has spent beyond what
-    // its sound lasts, since it was last ahead, and whether it has given up.
+    // On the audio thread while hooked: the stretch rendered and how much of it the mixer has
+    // taken, the processor time the rendering has spent beyond what its sound lasts since it was
+    // last ahead, and whether it has given up.
+    std::vector<int16_t> Ahead;
+    size_t Taken = 0;
     int64_t Behind = 0;
     bool Stalled = false;
 };
