@@ -18,9 +18,9 @@ class TSdlAudio;
 // The synthesizer and its soundfont are made when the piece first sounds, so a game played
 // without music never builds the soundfont's presets, and stay from then on. The soundfont's
 // samples are read as the piece chooses its instruments. The piece is rendered in the mixer's
-// music hook, under the lock the window takes to start an effect: a buffer costs the
-// synthesizer about a tenth of a millisecond, and a piece it cannot render as fast as it sounds
-// is stopped. While paused the music stream is unhooked and nothing is rendered.
+// music hook, under the lock the window takes to start an effect: a fifth of a second of the
+// minuet costs the synthesizer about a millisecond, and a piece it cannot render as fast as it
+// sounds is stopped. While paused the music stream is unhooked and nothing is rendered.
 class TFluidMusicDevice : public IMusicDevice {
   public:
     explicit TFluidMusicDevice(TSdlAudio& audio);
