@@ -4,6 +4,7 @@
 #include "app/StartupPhase.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFontMetrics>
 #include <QLayout>
@@ -254,8 +255,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow(QObject*) {
     // The music is looked for beside the program, wherever the game was started from.
-    BackMusic->SetFileName(
-        QString::fromStdString(MusicPathIn(QCoreApplication::applicationDirPath().toStdString())));
+    BackMusic->SetFileName(QDir(QCoreApplication::applicationDirPath()).filePath(MusicFile));
     BackMusic->Open();
     // The player's device starts the piece over at its end by itself, which is what auto-rewind
     // and the end's notification amount to.

@@ -9,20 +9,13 @@
 #include "audio/core/SoundFiles.h"
 
 void TLazyAudio::Start(const std::function<void()>& loaded) {
-    if (!Started) {
-        Started = true;
-        Loader = std::thread([this, loaded] {
+    if (!Loader.valid()) {
+        Loader = std::async(std::launch::async, [this, loaded] {
             Load();
             if (loaded) {
                 loaded();
             }
         });
-    }
-}
-
-TLazyAudio::~TLazyAudio() {
-    if (Loader.joinable()) {
-        Loader.join();
     }
 }
 
@@ -45,45 +38,38 @@ void TLazyAudio::Load() {
 
 IAudioOutput* TLazyAudio::Output() {
     Start();
-    if (Loader.joinable()) {
-        Loader.join();
-    }
+    Loader.wait();
     return Loaded.get();
 }
 
-void TLazyAudio::TEffects::PlayWave(const std::string& fileName) {
-    if (IAudioOutput* output = Owner.Output()) {
+void TLazyAudio::PlayWave(const std::string& fileName) {
+    if (IAudioOutput* output = Output()) {
         output->Effects().PlayWave(fileName);
     }
 }
 
-IMusicDevice* TLazyAudio::TMusic::Device() {
-    IAudioOutput* output = Owner.Output();
-    return output != nullptr ? &output->Music() : nullptr;
-}
-
-void TLazyAudio::TMusic::Open(const std::string& path, TMusicLost lost) {
-    IMusicDevice* device = Device();
-    if (device == nullptr) {
-        throw EMediaError("No sound output to play \"" + path + "\": " + Owner.Why);
+void TLazyAudio::Open(const std::string& path, TMusicLost lost) {
+    IAudioOutput* output = Output();
+    if (output == nullptr) {
+        throw EMediaError("No sound output to play \"" + path + "\": " + Why);
     }
-    device->Open(path, std::move(lost));
+    output->Music().Open(path, std::move(lost));
 }
 
-void TLazyAudio::TMusic::Play() {
-    if (IMusicDevice* device = Device()) {
-        device->Play();
+void TLazyAudio::Play() {
+    if (IAudioOutput* output = Output()) {
+        output->Music().Play();
     }
 }
 
-void TLazyAudio::TMusic::Pause() {
-    if (IMusicDevice* device = Device()) {
-        device->Pause();
+void TLazyAudio::Pause() {
+    if (IAudioOutput* output = Output()) {
+        output->Music().Pause();
     }
 }
 
-void TLazyAudio::TMusic::Close() {
-    if (IMusicDevice* device = Device()) {
-        device->Close();
+void TLazyAudio::Close() {
+    if (IAudioOutput* output = Output()) {
+        output->Music().Close();
     }
 }

@@ -13,6 +13,6 @@ class IAudioOutput {
     virtual IMusicDevice& Music() = 0;
 };
 
-// The module's one entry point: the output, its device opening in the background.
+// The module's one entry point, called on a thread of its own: the output, its device tried.
 extern "C" IAudioOutput* ZellipoCreateAudioOutput();
 inline constexpr char AudioModuleFileName[] = "zellipo-audio.so";

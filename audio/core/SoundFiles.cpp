@@ -1,4 +1,4 @@
-// SoundFiles.cpp: where the program and its music are.
+// SoundFiles.cpp: where the program is.
 #include "audio/core/SoundFiles.h"
 
 #include <filesystem>
@@ -7,9 +7,4 @@
 std::string ProgramFolder() {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).parent_path().string();
-}
-
-std::string MusicPathIn(const std::string& folder) {
-    const std::string separator = folder.ends_with('/') ? "" : "/";
-    return folder + separator + "Music.mid";
 }

@@ -1,5 +1,7 @@
 // AudioModule.cpp: the sound module's entry point: SDL's output with the effects and the music on
 // it.
+#include <SDL_thread.h>
+
 #include "audio/core/AudioOutput.h"
 #include "audio/module/FluidMusic.h"
 #include "audio/module/SdlAudio.h"
@@ -21,5 +23,9 @@ class TAudioOutput : public IAudioOutput {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) IAudioOutput* ZellipoCreateAudioOutput() {
-    return new TAudioOutput;
+    auto* output = new TAudioOutput;
+    // The game makes the output on a thread of its own, about to end, and SDL frees what it keeps
+    // for a thread it did not start only when told.
+    SDL_TLSCleanup();
+    return output;
 }

@@ -1,13 +1,11 @@
 // FluidMusic.cpp: FluidSynth set up for the background music, and fed to SDL_mixer's music stream.
 #include "audio/module/FluidMusic.h"
 
-#include <SDL_mixer.h>
 #include <malloc.h>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QString>
-#include <QStringList>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <utility>
@@ -26,23 +24,29 @@ constexpr double Gain = 1.2;
 // The synthesizer renders in blocks of this many frames; the sequencer reads its piece at the
 // first.
 constexpr int BlockFrames = 64;
+// Rendered at once in the mixer's hook: eight of the output's buffers, so the synthesizer's data
+// stays in the processor's caches for a stretch rather than being fetched again at every buffer.
+constexpr int AheadFrames = 4096;
 
-// Where a soundfont is looked for: the one SDL's games are told of, FluidSynth's own default, and
-// the one the system's General MIDI alternative points at.
-QStringList SoundfontCandidates(fluid_settings_t* settings) {
-    QStringList candidates;
-    if (const char* told = std::getenv("SDL_SOUNDFONTS"); told != nullptr) {
-        candidates += QString::fromLocal8Bit(told).split(QRegularExpression(QStringLiteral("[:;]")),
-                                                         Qt::SkipEmptyParts);
-    }
-    char* fluidDefault = nullptr;
-    if (fluid_settings_dupstr(settings, "synth.default-soundfont", &fluidDefault) == FLUID_OK &&
-        fluidDefault != nullptr) {
-        candidates += QString::fromLocal8Bit(fluidDefault);
-        fluid_free(fluidDefault);
-    }
-    candidates += QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
-    return candidates;
+// The rendering stops for good once it has cost this much more of the processor than its sound
+// lasts, a fifth of a second, counted since it was last ahead. A moment's work, such as reading
+// an instrument's samples, stays well within it; a piece that is too much for the synthesizer is
+// stopped within a second or two however slightly it is too much, and at once when by far.
+constexpr int64_t BehindToStopNs = 200'000'000;
+
+// The processor time of the calling thread: what the rendering costs, whatever else the machine
+// is doing meanwhile.
+int64_t ThreadNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
+
+// Loads the soundfont unless one is loaded already; nonzero when this one was.
+int LoadFirstSoundfont(const char* path, void* synth) {
+    auto* loading = static_cast<fluid_synth_t*>(synth);
+    return fluid_synth_sfcount(loading) == 0 && access(path, R_OK) == 0 &&
+           fluid_synth_sfload(loading, path, 1) != FLUID_FAILED;
 }
 
 // Keeps FluidSynth's error messages while it reads a piece, for the player's error text; they
@@ -111,24 +115,29 @@ void TFluidMusicDevice::CreateSynth(int polyphony) {
 }
 
 void TFluidMusicDevice::LoadSoundfont() {
-    for (const QString& candidate : SoundfontCandidates(Settings.get())) {
-        if (QFileInfo::exists(candidate) &&
-            fluid_synth_sfload(Synth.get(), QFile::encodeName(candidate).constData(), 1) !=
-                FLUID_FAILED) {
-            return;
-        }
+    // The soundfonts SDL's games are told of, then the one the system's General MIDI alternative
+    // points at rather than SDL_mixer's own guess.
+    if (std::getenv("SDL_SOUNDFONTS") != nullptr) {
+        Mix_EachSoundFont(LoadFirstSoundfont, Synth.get());
     }
-    Synth.reset();
-    throw EMediaError("Cannot play \"" + Path + "\": no General MIDI soundfont could be loaded");
+    LoadFirstSoundfont("/usr/share/sounds/sf2/default-GM.sf2", Synth.get());
+    if (!SoundfontLoaded()) {
+        Synth.reset();
+        throw EMediaError("Cannot play \"" + Path +
+                          "\": no General MIDI soundfont could be loaded");
+    }
 }
 
 void TFluidMusicDevice::StartSequencer() {
+    const auto refuse = [this](const std::string& why) {
+        Piece = std::string();
+        ReleaseSynth();
+        return EMediaError(why);
+    };
     Player.reset(new_fluid_player(Synth.get()));
     if (!Player || fluid_player_add_mem(Player.get(), Piece.data(), Piece.size()) != FLUID_OK ||
         fluid_player_play(Player.get()) != FLUID_OK) {
-        Close();
-        ReleaseSynth();
-        throw EMediaError("Cannot play \"" + Path + "\": the sequencer could not take it");
+        throw refuse("Cannot play \"" + Path + "\": the sequencer could not take it");
     }
     // Played once, the sequencer reads the piece in the first block and gives up on one it
     // cannot play; looping, it would read it again without end. The block is rendered here,
@@ -142,16 +151,18 @@ void TFluidMusicDevice::StartSequencer() {
     // and again within one block.
     if (fluid_player_get_status(Player.get()) != FLUID_PLAYER_PLAYING ||
         fluid_player_get_total_ticks(Player.get()) <= 0) {
-        Close();
-        ReleaseSynth();
-        throw EMediaError("\"" + Path + "\" is not a playable MIDI file: " +
-                          (error.empty() ? "the synthesizer cannot read it" : error));
+        throw refuse("\"" + Path + "\" is not a playable MIDI file: " +
+                     (error.empty() ? "the synthesizer cannot read it" : error));
     }
     fluid_player_set_loop(Player.get(), -1);
+    Ahead.assign(static_cast<size_t>(AheadFrames) * TSdlAudio::Channels, 0);
+    Taken = Ahead.size();
+    Behind = 0;
+    Stalled = false;
 }
 
 void TFluidMusicDevice::Play() {
-    if (!Ahead) {
+    if (!Player) {
         if (Piece.empty()) {
             return;
         }
@@ -159,15 +170,6 @@ void TFluidMusicDevice::Play() {
         LoadSoundfont();
         StartSequencer();
         Piece = std::string();
-        Ahead = std::make_unique<TRenderAhead>(
-            Audio.Rate(), BlockFrames,
-            [synth = Synth.get()](int16_t* frames, int count) {
-                fluid_synth_write_s16(synth, count, frames, 0, 2, frames, 1, 2);
-            },
-            [lost = std::move(Lost),
-             why = "Cannot play \"" + Path + "\": the synthesizer cannot keep up with it"] {
-                lost(why);
-            });
     }
     if (Audio.Wake()) {
         Hook(true);
@@ -180,7 +182,6 @@ void TFluidMusicDevice::Pause() {
 
 void TFluidMusicDevice::Close() {
     Hook(false);
-    Ahead.reset();
     if (Player) {
         Player.reset();
         // The sequencer holds each event of its piece in a small block of its own, a hundred
@@ -188,11 +189,8 @@ void TFluidMusicDevice::Close() {
         malloc_trim(0);
     }
     Piece = std::string();
-    // The synthesizer and its soundfont stay for the next piece; at the game's end, the end of
-    // the process frees them at once.
-    if (Synth) {
-        fluid_synth_system_reset(Synth.get());
-    }
+    // The synthesizer and its soundfont stay: at the game's end, the end of the process frees
+    // them at once.
 }
 
 void TFluidMusicDevice::ReleaseSynth() {
@@ -210,7 +208,7 @@ void TFluidMusicDevice::Hook(bool on) {
         return;
     }
     // The mixer holds its lock while it swaps the hook, so once unhooked the audio thread has
-    // left Render and no longer reads what is rendered ahead.
+    // left Render.
     if (on) {
         Mix_HookMusic(Render, this);
     } else {
@@ -220,6 +218,34 @@ void TFluidMusicDevice::Hook(bool on) {
 }
 
 void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {
-    // The output is 16-bit stereo, which the mixer keeps whatever the sound card offers.
-    static_cast<TFluidMusicDevice*>(device)->Ahead->Read(stream, length);
+    auto* self = static_cast<TFluidMusicDevice*>(device);
+    // The mixer has silenced the stream, which is 16-bit stereo whatever the sound card offers.
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    size_t wanted = static_cast<size_t>(length) / sizeof(int16_t);
+    while (wanted > 0 && (self->Taken < self->Ahead.size() || self->RenderAhead())) {
+        const size_t count = std::min(wanted, self->Ahead.size() - self->Taken);
+        out = std::copy_n(self->Ahead.begin() + static_cast<ptrdiff_t>(self->Taken), count, out);
+        self->Taken += count;
+        wanted -= count;
+    }
+}
+
+bool TFluidMusicDevice::RenderAhead() {
+    const auto nanoseconds = [rate = Audio.Rate()](int frames) {
+        return int64_t{frames} * 1'000'000'000 / rate;
+    };
+    for (int done = 0; done < AheadFrames && !Stalled; done += BlockFrames) {
+        int16_t* at = &Ahead[static_cast<size_t>(done) * TSdlAudio::Channels];
+        const int64_t start = ThreadNanoseconds();
+        fluid_synth_write_s16(Synth.get(), BlockFrames, at, 0, 2, at, 1, 2);
+        Behind =
+            std::max<int64_t>(0, Behind + ThreadNanoseconds() - start - nanoseconds(BlockFrames));
+        if (Behind > BehindToStopNs) {
+            Stalled = true;
+            Lost("Cannot play \"" + Path + "\": the synthesizer cannot keep up with it");
+        }
+    }
+    // What was rendered before the rendering gave up is never heard.
+    Taken = Stalled ? Ahead.size() : 0;
+    return !Stalled;
 }

@@ -23,28 +23,15 @@ TSdlAudio::TSdlAudio() {
     // SDL would otherwise catch SIGINT and SIGTERM, which must close the window to save the
     // settings.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    Opener = SDL_CreateThread(TryOutput, "audio opener", this);
-    if (Opener == nullptr) {
-        TryOutput(this);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || !OpenDevice(SDL_AUDIO_ALLOW_FREQUENCY_CHANGE)) {
+        const char* why = SDL_GetError();
+        Why = *why != '\0' ? why : "no audio output is available";
+        return;
     }
-}
-
-int TSdlAudio::TryOutput(void* audio) {
-    auto* self = static_cast<TSdlAudio*>(audio);
-    // SDL keeps its error text per thread, so it is read here.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        !self->OpenDevice(SDL_AUDIO_ALLOW_FREQUENCY_CHANGE)) {
-        self->Why = SDL_GetError();
-        if (self->Why.empty()) {
-            self->Why = "no audio output is available";
-        }
-        return 0;
-    }
-    Mix_QuerySpec(&self->OutputRate, nullptr, nullptr);
+    Mix_QuerySpec(&OutputRate, nullptr, nullptr);
     // Nothing sounds yet.
     Mix_CloseAudio();
-    self->DeviceOpen = false;
-    return 0;
+    DeviceOpen = false;
 }
 
 bool TSdlAudio::OpenDevice(int allowedChanges) {
@@ -55,7 +42,6 @@ bool TSdlAudio::OpenDevice(int allowedChanges) {
 }
 
 TSdlAudio::~TSdlAudio() {
-    Failure();
     Sleeper.reset();
     if (DeviceOpen) {
         Mix_CloseAudio();
@@ -65,17 +51,8 @@ TSdlAudio::~TSdlAudio() {
     SDL_Quit();
 }
 
-const std::string& TSdlAudio::Failure() {
-    std::call_once(OpenerJoined, [this] {
-        if (Opener != nullptr) {
-            SDL_WaitThread(Opener, nullptr);
-        }
-    });
-    return Why;
-}
-
 bool TSdlAudio::Wake() {
-    if (!Failure().empty()) {
+    if (!Why.empty()) {
         return false;
     }
     // The rate found at first stays, as the loaded effects and the synthesizer are made for it.

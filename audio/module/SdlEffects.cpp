@@ -64,20 +64,15 @@ std::optional<std::vector<uint8_t>> Converted(const std::string& file, int outpu
 
 }  // namespace
 
-TSdlSoundEffects::TSdlSoundEffects(TSdlAudio& audio) : Audio(audio) {
+TSdlSoundEffects::TSdlSoundEffects(TSdlAudio& audio)
+    : Audio(audio), Loader([this](const std::stop_token& stop) { RunLoader(stop); }) {
+    const std::lock_guard lock(Guard);
     for (const char* name : {MoveSoundFile, ErrorSoundFile}) {
         Request(name);
     }
-    Loader = SDL_CreateThread(RunLoader, "effect loader", this);
 }
 
 TSdlSoundEffects::~TSdlSoundEffects() {
-    {
-        const std::lock_guard lock(Guard);
-        Stopping = true;
-    }
-    Wanted.notify_one();
-    SDL_WaitThread(Loader, nullptr);
     // The samples go with the effects.
     if (Audio.Awake()) {
         Mix_HaltChannel(EffectChannel);
@@ -120,25 +115,22 @@ void TSdlSoundEffects::PlayWave(const std::string& fileName) {
     Audio.SleepWhenSilent();
 }
 
-int TSdlSoundEffects::RunLoader(void* effects) {
-    auto* self = static_cast<TSdlSoundEffects*>(effects);
-    std::unique_lock lock(self->Guard);
-    while (true) {
-        self->Wanted.wait(lock, [self] { return self->Stopping || !self->Queue.empty(); });
-        if (self->Stopping) {
-            return 0;
-        }
-        const std::string fileName = self->Queue.front();
-        self->Queue.pop_front();
+void TSdlSoundEffects::RunLoader(const std::stop_token& stop) {
+    std::unique_lock lock(Guard);
+    while (Wanted.wait(lock, stop, [this] { return !Queue.empty(); }) && !stop.stop_requested()) {
+        const std::string fileName = Queue.front();
+        Queue.pop_front();
         lock.unlock();
-        TEffect loaded = self->Load(fileName);
+        TEffect loaded = Load(fileName);
         lock.lock();
-        TEffect& effect = self->Effects[fileName];
+        TEffect& effect = Effects[fileName];
         effect = std::move(loaded);
         effect.Chunk.abuf = effect.Samples.data();
         effect.Chunk.alen = static_cast<Uint32>(effect.Samples.size());
         effect.Chunk.volume = MIX_MAX_VOLUME;
     }
+    // SDL frees what it keeps for a thread it did not start only when told.
+    SDL_TLSCleanup();
 }
 
 TSdlSoundEffects::TEffect TSdlSoundEffects::Load(const std::string& fileName) {

@@ -3,14 +3,15 @@
 #pragma once
 
 #include <SDL_mixer.h>
-#include <SDL_thread.h>
 
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <map>
 #include <mutex>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "audio/core/SoundEffects.h"
@@ -39,19 +40,18 @@ class TSdlSoundEffects : public ISoundEffects {
         Mix_Chunk Chunk{};
     };
 
-    static int RunLoader(void* effects);
+    void RunLoader(const std::stop_token& stop);
     void Request(const std::string& fileName);
     TEffect Load(const std::string& fileName);
 
     TSdlAudio& Audio;
     std::mutex Guard;
-    std::condition_variable Wanted;
-    // Everything below is guarded.
+    std::condition_variable_any Wanted;
+    // Everything below but the loader is guarded.
     std::deque<std::string> Queue;
-    bool Stopping = false;
     // Kept once loaded, and a file the mixer cannot play is refused for good; a missing one is
     // looked for again, as it may be put there while the game runs.
     std::map<std::string, TEffect> Effects;
-    // An SDL thread, as SDL frees what it keeps per thread only for threads of its own.
-    SDL_Thread* Loader = nullptr;
+    // Stopped and joined first as the effects go.
+    std::jthread Loader;
 };

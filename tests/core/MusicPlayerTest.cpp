@@ -1,12 +1,11 @@
-// MusicPlayerTest.cpp: the music player's modes, what it asks of its device, the end of play
-// requests, and where the music is looked for.
+// MusicPlayerTest.cpp: the music player's modes, what it asks of its device and the end of play
+// requests.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "audio/core/MusicPlayer.h"
-#include "audio/core/SoundFiles.h"
 #include "fakes/FakeAudio.h"
 
 namespace {
@@ -85,11 +84,6 @@ TEST(MusicPlayerLife, TheMusicEndsWithThePlayer) {
         player.Play();
     }
     EXPECT_EQ(device.Log, (TLog{"Open /games/Music.mid", "Play", "Close"}));
-}
-
-TEST(MusicFile, IsLookedForBesideTheProgram) {
-    EXPECT_EQ(MusicPathIn("/usr/libexec/zellipo"), "/usr/libexec/zellipo/Music.mid");
-    EXPECT_EQ(MusicPathIn("/"), "/Music.mid");
 }
 
 }  // namespace
