@@ -43,7 +43,7 @@ struct TTileNumberFont {
 const TTileNumberFont& TileNumberFont() {
     static const TTileNumberFont number = [] {
         QFont font;
-        font.setStyleStrategy(QFont::NoAntialias);
+        font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
         for (int size = 16; size > 6; --size) {
             font.setPixelSize(size);
             if (QFontMetrics(font).height() <= 16) {
@@ -117,7 +117,11 @@ TMainForm::~TMainForm() {
 void TMainForm::SetUpLook() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    UseFormFont(this);
+    // The window shows only the game's own texts, which the face has, so the start need not
+    // look up other faces for characters it might lack.
+    QFont font = FormFont();
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    setFont(font);
     setAcceptDrops(true);
     setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
     FinalImage->SetPicture(ResourceImage(QStringLiteral(":/default.bmp")));
