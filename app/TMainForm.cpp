@@ -64,21 +64,6 @@ void WaitSince(TGame& game, uint32_t t0, uint32_t ms) {
     }
 }
 
-QPoint StepOffset(TPointer direction, int32_t step) {
-    switch (direction) {
-        case crPointLeft:
-            return {-step, 0};
-        case crPointRight:
-            return {step, 0};
-        case crPointUp:
-            return {0, -step};
-        case crPointDown:
-            return {0, step};
-        default:
-            return {0, 0};
-    }
-}
-
 }  // namespace
 
 TMainForm::TMainForm(const TMainFormSeams& seams, QWidget* parent)
@@ -431,10 +416,12 @@ void TMainForm::MoveTile(const TMovePlan& plan) {
     }
     // The pixels already on screen move; the tile is not redrawn on the way.
     const QRect slide(plan.Slide.Left, plan.Slide.Top, plan.Slide.Width, plan.Slide.Height);
+    const int32_t columns = Game.Board.ColCount;
+    const QPoint way(plan.To % columns - plan.From % columns,
+                     plan.To / columns - plan.From / columns);
     for (int32_t step : SlideSteps(plan.Distance)) {
         const uint32_t t0 = Game.Now();
-        const QPoint offset = StepOffset(plan.Direction, step);
-        MainPaint->Scroll(slide, offset.x(), offset.y());
+        MainPaint->Scroll(slide, way.x() * step, way.y() * step);
         WaitSince(Game, t0, SlideStepMs);
     }
     PlayMoveSound();
