@@ -7,6 +7,7 @@ set -eu
 PACKAGES="
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins libgl-dev
+  libfontconfig-dev
   qt6-tools-dev qt6-l10n-tools
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-arphic-uming fonts-liberation2

@@ -43,7 +43,7 @@ struct TTileNumberFont {
 const TTileNumberFont& TileNumberFont() {
     static const TTileNumberFont number = [] {
         QFont font;
-        font.setStyleStrategy(QFont::NoAntialias);
+        font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
         for (int size = 16; size > 6; --size) {
             font.setPixelSize(size);
             if (QFontMetrics(font).height() <= 16) {
@@ -61,21 +61,6 @@ const TTileNumberFont& TileNumberFont() {
 void WaitSince(TGame& game, uint32_t t0, uint32_t ms) {
     for (uint32_t now = game.Now(); now - t0 < ms; now = game.Now()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms - (now - t0)));
-    }
-}
-
-QPoint StepOffset(TPointer direction, int32_t step) {
-    switch (direction) {
-        case crPointLeft:
-            return {-step, 0};
-        case crPointRight:
-            return {step, 0};
-        case crPointUp:
-            return {0, -step};
-        case crPointDown:
-            return {0, step};
-        default:
-            return {0, 0};
     }
 }
 
@@ -117,7 +102,11 @@ TMainForm::~TMainForm() {
 void TMainForm::SetUpLook() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    UseFormFont(this);
+    // The window shows only the game's own texts, which the face has, so the start need not
+    // look up other faces for characters it might lack.
+    QFont font = FormFont();
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    setFont(font);
     setAcceptDrops(true);
     setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
     FinalImage->SetPicture(ResourceImage(QStringLiteral(":/default.bmp")));
@@ -426,10 +415,12 @@ void TMainForm::MoveTile(const TMovePlan& plan) {
     }
     // The pixels already on screen move; the tile is not redrawn on the way.
     const QRect slide(plan.Slide.Left, plan.Slide.Top, plan.Slide.Width, plan.Slide.Height);
+    const int32_t columns = Game.Board.ColCount;
+    const QPoint way(plan.To % columns - plan.From % columns,
+                     plan.To / columns - plan.From / columns);
     for (int32_t step : SlideSteps(plan.Distance)) {
         const uint32_t t0 = Game.Now();
-        const QPoint offset = StepOffset(plan.Direction, step);
-        MainPaint->Scroll(slide, offset.x(), offset.y());
+        MainPaint->Scroll(slide, way.x() * step, way.y() * step);
         WaitSince(Game, t0, SlideStepMs);
     }
     PlayMoveSound();

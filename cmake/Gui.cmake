@@ -7,6 +7,7 @@ target_link_libraries(platform PUBLIC Qt6::Core)
 set_target_properties(platform PROPERTIES AUTOMOC ON)
 pkg_check_modules(SDL2MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
 pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 
 # Built-in pictures, glyphs, icon and cursors, drawn by our own generator; the glyphs and
 # cursors carry their own transparency.
@@ -41,9 +42,6 @@ add_custom_command(
 )
 add_custom_target(sounds ALL DEPENDS ${SOUND_PATHS})
 
-# The adapters may use Qt Core, where it offers what they need.
-target_link_libraries(platform PUBLIC Qt6::Core)
-
 add_library(gui STATIC)
 set_target_properties(gui PROPERTIES
   AUTOMOC ON
@@ -69,7 +67,7 @@ set_target_properties(zellipo_audio PROPERTIES
 )
 
 add_executable(zellipo)
-target_link_libraries(zellipo PRIVATE gui)
+target_link_libraries(zellipo PRIVATE gui PkgConfig::FONTCONFIG)
 add_dependencies(zellipo sounds zellipo_audio)
 set_target_properties(zellipo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 # The texts are written in Traditional Chinese; each translation is compiled beside the game,

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <cstring>
 
 namespace {
 
@@ -60,23 +59,12 @@ void TPaintBox::Scroll(const QRect& rect, int dx, int dy) {
     const QRect area = rect & this->rect();
     const qreal ratio = Image.devicePixelRatio();
     const QRect pixels = DevicePixels(area, ratio) & Image.rect();
-    const int pixelDx = qRound(dx * ratio);
-    const int pixelDy = qRound(dy * ratio);
-    const QRect source = pixels.translated(-pixelDx, -pixelDy) & pixels;
-    if (!source.isEmpty()) {
-        const QRect target = source.translated(pixelDx, pixelDy);
-        const int bytes = source.width() * 4;
-        const qsizetype stride = Image.bytesPerLine();
-        uchar* bits = Image.bits();
-        // Rows are copied in the order that never reads a row already overwritten.
-        const bool downwards = pixelDy > 0;
-        for (int i = 0; i < source.height(); ++i) {
-            const int row = downwards ? source.height() - 1 - i : i;
-            const uchar* from = bits + (source.top() + row) * stride + source.left() * 4;
-            uchar* to = bits + (target.top() + row) * stride + target.left() * 4;
-            std::memmove(to, from, bytes);
-        }
-    }
+    const QPoint shift(qRound(dx * ratio), qRound(dy * ratio));
+    const QRect source = pixels.translated(-shift) & pixels;
+    // Copied out first, as a painter may not read the image it is drawing into.
+    QImage moving = Image.copy(source);
+    moving.setDevicePixelRatio(ratio);
+    QPainter(&Image).drawImage(QPointF(source.topLeft() + shift) / ratio, moving);
     Flush(area);
 }
 

@@ -19,11 +19,15 @@ void RegisterFontSubstitutes() {
                               QStringLiteral("Liberation Serif"));
 }
 
-void UseFormFont(QWidget* form) {
+QFont FormFont() {
     QFont font(QStringLiteral("新細明體"));
     font.setPixelSize(12);
     font.setStyleStrategy(QFont::NoAntialias);
-    form->setFont(font);
+    return font;
+}
+
+void UseFormFont(QWidget* form) {
+    form->setFont(FormFont());
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -17,6 +18,7 @@ inline const QColor WindowGreen(0, 128, 0);
 void RegisterFontSubstitutes();
 
 // "新細明體", 12 pixels high, unsmoothed as the face is drawn crisply at that size.
+QFont FormFont();
 void UseFormFont(QWidget* form);
 
 // Centres the window's whole frame on the screen, window manager's decorations included.

@@ -65,8 +65,8 @@ class TProgram:
 
 
 # The game tells when each step of its start ends (app/StartupPhase.cpp), in this order.
-PHASES = ["toolkit", "translation", "form", "settings", "pictures", "first game", "first paint",
-          "sound module", "disc search"]
+PHASES = ["toolkit", "translation", "form", "settings", "pictures", "first game", "shown",
+          "first paint", "sound module", "disc search"]
 PHASE_NAMES = {
     "toolkit": "application object, X connection",
     "translation": "translation and font names",
@@ -74,7 +74,8 @@ PHASE_NAMES = {
     "settings": "settings file",
     "pictures": "start-up picture",
     "first game": "first shuffle and stretch",
-    "first paint": "shown, until the board's first paint",
+    "shown": "window shown (mapped)",
+    "first paint": "until the board's first paint",
     "sound module": "sound module (own thread, after paint)",
     "disc search": "music opened, launcher, disc search",
 }
