@@ -13,7 +13,6 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -29,13 +28,6 @@ namespace {
 
 const QColor Navy(0, 0, 128);
 const QColor PaleYellow(255, 255, 128);
-
-// The full-screen layout keeps the design's proportions: every value, vertical ones too, is
-// scaled by the ratio of the client widths.
-QRect ScaleBounds(const QRect& design, int clientWidth, int designClientWidth) {
-    const auto scale = [&](int value) { return clientWidth * value / designClientWidth; };
-    return {scale(design.x()), scale(design.y()), scale(design.width()), scale(design.height())};
-}
 
 // A copy of the picture's bytes for the player to edit, whatever the disc file's permissions,
 // under a name no other copy has, in a folder of the launcher's own that only the player can
@@ -61,28 +53,6 @@ std::unique_ptr<QTemporaryFile> CopyPicture(const QString& source, const QTempor
     return copy;
 }
 
-// The windows that were showing and how, so they can be put back as they were.
-using TWindowStates = std::vector<std::pair<QPointer<QWidget>, Qt::WindowStates>>;
-
-TWindowStates MinimizeApplication() {
-    TWindowStates shown;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && !window->isMinimized()) {
-            shown.emplace_back(window, window->windowState());
-            window->showMinimized();
-        }
-    }
-    return shown;
-}
-
-void RestoreApplication(const TWindowStates& shown) {
-    for (const auto& [window, state] : shown) {
-        if (window) {
-            window->setWindowState(state);
-        }
-    }
-}
-
 }  // namespace
 
 TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, const QString& editor, QWidget* parent)
@@ -92,12 +62,6 @@ TPlayAndEditDlg::TPlayAndEditDlg(IVolumeList& volumes, const QString& editor, QW
     // The editor is a program of its own: it talks to the game's terminal, not to the game.
     Editor.setProcessChannelMode(QProcess::ForwardedChannels);
     Editor.setInputChannelMode(QProcess::ForwardedInputChannel);
-    SetUpLook();
-    WireEvents();
-    Guarded([this] { FormCreate(this); });
-}
-
-void TPlayAndEditDlg::SetUpLook() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     UseFormFont(this);
     PlayBtn->setIcon(GlyphIcon(QStringLiteral(":/launcher/play.png")));
@@ -105,18 +69,21 @@ void TPlayAndEditDlg::SetUpLook() {
     // The scroll box's colour shows through its client area and the grid around the thumbnails.
     ScrollBox1->viewport()->setAutoFillBackground(true);
     ScrollBox1->viewport()->setBackgroundRole(QPalette::Window);
+    On(PlayBtn, &TPlayAndEditDlg::PlayBtnClick);
+    On(EditPlayBtn, &TPlayAndEditDlg::EditPlayBtnClick);
+    On(ExitBtn, &TPlayAndEditDlg::ExitBtnClick);
+    PaintBox1->installEventFilter(this);
+    // Building paints each thumbnail as it is made, which must not happen inside a paint; the
+    // build follows the paint at once, so the player sees the same.
+    BuildTimer.setSingleShot(true);
+    connect(&BuildTimer, &QTimer::timeout, this,
+            [this] { Guarded([this] { BuildThumbnails(); }); });
+    Guarded([this] { FormCreate(this); });
 }
 
 void TPlayAndEditDlg::On(QAbstractButton* button, void (TPlayAndEditDlg::*handler)(QObject*)) {
     connect(button, &QAbstractButton::clicked, this,
             [this, button, handler] { Guarded([&] { (this->*handler)(button); }); });
-}
-
-void TPlayAndEditDlg::WireEvents() {
-    On(PlayBtn, &TPlayAndEditDlg::PlayBtnClick);
-    On(EditPlayBtn, &TPlayAndEditDlg::EditPlayBtnClick);
-    On(ExitBtn, &TPlayAndEditDlg::ExitBtnClick);
-    PaintBox1->installEventFilter(this);
 }
 
 bool TPlayAndEditDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -166,10 +133,14 @@ void TPlayAndEditDlg::FormShow(QObject*) {
     setGeometry(display->geometry());
     setWindowState(windowState() | Qt::WindowFullScreen);
     BackImage->setGeometry(rect());
-    const int32_t clientWidth = width();
+    // The layout keeps the design's proportions: every value, vertical ones too, is scaled by the
+    // ratio of the client widths.
+    const auto scale = [this](int value) { return width() * value / DesignClientWidth; };
     const std::array<QWidget*, 4> controls = {PlayBtn, EditPlayBtn, ExitBtn, ScrollBox1};
     for (size_t i = 0; i < controls.size(); ++i) {
-        controls[i]->setGeometry(ScaleBounds(DesignBounds[i], clientWidth, DesignClientWidth));
+        const QRect& design = DesignBounds[i];
+        controls[i]->setGeometry(scale(design.x()), scale(design.y()), scale(design.width()),
+                                 scale(design.height()));
     }
     QPalette pale = ScrollBox1->palette();
     pale.setColor(QPalette::Window, PaleYellow);
@@ -178,7 +149,7 @@ void TPlayAndEditDlg::FormShow(QObject*) {
 
 void TPlayAndEditDlg::PaintBox1Paint(QObject*, const QRect& clip) {
     if (ThumbnailCount <= 0) {
-        QueueBuild();
+        BuildTimer.start();
         return;
     }
     QPainter painter(PaintBox1);
@@ -191,22 +162,11 @@ void TPlayAndEditDlg::PaintBox1Paint(QObject*, const QRect& clip) {
         if (i == SelectedIndex) {
             painter.fillRect(cell, Navy);
         }
-        painter.drawImage(ThumbnailOrigin(cell, thumbnail->deviceIndependentSize().toSize()),
-                          *thumbnail);
+        // Centred in the cell's box; the box's even sides put an odd pixel right and below.
+        QRect placed({}, thumbnail->deviceIndependentSize().toSize());
+        placed.moveCenter(ThumbnailBox.translated(cell.topLeft()).center());
+        painter.drawImage(placed.topLeft(), *thumbnail);
     }
-}
-
-void TPlayAndEditDlg::QueueBuild() {
-    // Building paints each thumbnail as it is made, which must not happen inside a paint; the
-    // build follows the paint at once, so the player sees the same.
-    if (BuildQueued) {
-        return;
-    }
-    BuildQueued = true;
-    QTimer::singleShot(0, this, [this] {
-        BuildQueued = false;
-        Guarded([this] { BuildThumbnails(); });
-    });
 }
 
 void TPlayAndEditDlg::BuildThumbnails() {
@@ -217,7 +177,7 @@ void TPlayAndEditDlg::BuildThumbnails() {
         static_cast<int32_t>(std::min<qsizetype>(PictureFiles.size(), ThumbnailCapacity));
 
     GridColumns = GridColumnsFor(ScrollBox1->viewport()->width());
-    GridRows = GridRowsFor(ThumbnailCount, GridColumns);
+    GridRows = (ThumbnailCount + GridColumns - 1) / GridColumns;
     const QSize grid(GridColumns * CellSize.width(), GridRows * CellSize.height());
     PaintBox1->resize(grid);
     ScrollBox1Client->resize(ScrollBox1->viewport()->width(), grid.height());
@@ -300,14 +260,25 @@ void TPlayAndEditDlg::EditPlayBtnClick(QObject*) {
     }
     // Only the editor can be used until it ends, but the game still handles its events: a
     // signal that ends the game closes the launcher, which ends the wait too.
-    const TWindowStates shown = MinimizeApplication();
+    // The windows that were showing and how, so they can be put back as they were.
+    std::vector<std::pair<QPointer<QWidget>, Qt::WindowStates>> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->isMinimized()) {
+            shown.emplace_back(window, window->windowState());
+            window->showMinimized();
+        }
+    }
     setEnabled(false);
     QEventLoop wait;
     connect(&Editor, &QProcess::finished, &wait, &QEventLoop::quit);
     connect(this, &QDialog::finished, &wait, &QEventLoop::quit);
     wait.exec();
     setEnabled(true);
-    RestoreApplication(shown);
+    for (const auto& [window, state] : shown) {
+        if (window) {
+            window->setWindowState(state);
+        }
+    }
     if (isHidden()) {
         return;
     }

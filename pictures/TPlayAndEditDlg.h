@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -60,10 +61,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void SetUpLook();
-    void WireEvents();
     void On(QAbstractButton* button, void (TPlayAndEditDlg::*handler)(QObject*));
-    void QueueBuild();
     void BuildThumbnails();
     void InvalidateCell(int32_t index) { PaintBox1->update(CellRect(index, GridColumns)); }
 
@@ -85,7 +83,7 @@ class TPlayAndEditDlg : public QDialog, public Ui::TPlayAndEditDlg {
     // PlayBtn, EditPlayBtn, ExitBtn and ScrollBox1 as laid out, for every showing to scale.
     std::array<QRect, 4> DesignBounds;
     int32_t DesignClientWidth = 0;
-    bool BuildQueued = false;
+    QTimer BuildTimer;
     // Made at the first edit and play, with the copies in it; it goes with the launcher.
     std::unique_ptr<QTemporaryDir> CopyFolder;
     // The copy that edit and play made last; it goes at the next edit.

@@ -14,12 +14,7 @@ inline constexpr int ThumbnailCapacity = 100;
 // As many whole cells across as the client width holds, at least one.
 int GridColumnsFor(int clientWidth);
 
-int GridRowsFor(int cellCount, int columns);
-
 QRect CellRect(int index, int columns);
 
 // The index of the cell under a point of the grid; it may lie beyond the last picture.
 int CellIndexAt(QPoint at, int columns);
-
-// Where a thumbnail of that size is drawn, centred in its cell's box.
-QPoint ThumbnailOrigin(const QRect& cell, QSize thumbnail);
