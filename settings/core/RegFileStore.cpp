@@ -18,11 +18,9 @@ namespace {
 constexpr std::string_view Blanks = " \t\r";
 
 std::string_view Trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+    text.remove_prefix(std::min(text.find_first_not_of(Blanks), text.size()));
+    // Nothing is left of a text of blanks alone: npos + 1 is 0.
+    return text.substr(0, text.find_last_not_of(Blanks) + 1);
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {
@@ -204,27 +202,21 @@ std::string FormatValue(const std::string& name, const TStoredValue& value) {
 
 bool TRegFileStore::OpenKey(const std::string& path, bool create) {
     CloseKey();
-    // A text that exists but cannot be read throws, so it is never replaced: its contents would
-    // be lost.
-    const std::optional<std::string> text = ReadText();
-    if (!text && !create) {
-        return false;
-    }
-
     const std::string section = "HKEY_CURRENT_USER\\" + path.substr(path.starts_with('\\') ? 1 : 0);
     bool inSection = false;
-    for (TLine& line : SplitLines(text.value_or(std::string()))) {
+    // A text that exists but cannot be read throws, so it is never replaced: its contents would
+    // be lost.
+    for (TLine& line : SplitLines(ReadText().value_or(std::string()))) {
         TEntry& entry = Entries.emplace_back(TEntry{std::move(line.Text), {}, {}});
         if (const std::optional<std::string_view> name = SectionName(line.Logical)) {
             inSection = EqualsIgnoringCase(*name, section);
             if (inSection && FirstWritten == 0) {
                 FirstWritten = Entries.size();
             }
-        } else if (inSection) {
-            if (std::optional<TValueLine> value = SplitValueLine(line.Logical)) {
-                entry.Value = ParseData(value->Data);
-                entry.ValueName = std::move(value->Name);
-            }
+        } else if (std::optional<TValueLine> value =
+                       inSection ? SplitValueLine(line.Logical) : std::nullopt) {
+            entry.Value = ParseData(value->Data);
+            entry.ValueName = std::move(value->Name);
         }
     }
     // Every line read keeps its own end; lines of ours end as the file's first line does.
