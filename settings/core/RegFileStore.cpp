@@ -61,11 +61,8 @@ struct TValueLine {
 std::optional<TValueLine> SplitValueLine(std::string_view line) {
     std::string_view rest;
     std::optional<std::string> name = ParseQuoted(Trim(line), rest);
-    if (!name) {
-        return std::nullopt;
-    }
     rest = Trim(rest);
-    if (rest.empty() || rest[0] != '=') {
+    if (!name || !rest.starts_with('=')) {
         return std::nullopt;
     }
     return TValueLine{std::move(*name), Trim(rest.substr(1))};
@@ -226,16 +223,13 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
             Entries.clear();
             return false;
         }
-        const auto addOwnLine = [this](std::string line) {
-            Entries.push_back({line + LineEnd, {}, {}});
-        };
         if (Entries.empty()) {
-            addOwnLine("REGEDIT4");
+            Entries.push_back({"REGEDIT4" + std::string(LineEnd), {}, {}});
         }
         if (!Trim(Entries.back().Text).empty()) {
-            addOwnLine("");
+            Entries.push_back({LineEnd, {}, {}});
         }
-        addOwnLine("[" + section + "]");
+        Entries.push_back({"[" + section + "]" + LineEnd, {}, {}});
         FirstWritten = Entries.size();
     }
     NextWritten = FirstWritten;
