@@ -2,7 +2,6 @@
 #include "settings/core/Infobank.h"
 
 #include <algorithm>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,29 +53,26 @@ const TLayoutRow Layout[] = {
 using TOpenKey =
     std::unique_ptr<ISettingsStore, decltype([](ISettingsStore* store) { store->CloseKey(); })>;
 
-// Reads a stored value into a field of its type, or gives the error that leaves it as it was.
+// Reads a stored value into a field of its type, or gives the fault that leaves it as it was.
 template <class TValue>
-std::optional<std::string> ReadField(const TStoredValue& stored, const char* name, TValue& field) {
-    const auto error = [name](const char* what) {
-        return std::string(what) + " for '" + name + "'";
-    };
+const char* ReadField(const TStoredValue& stored, TValue& field) {
     if constexpr (std::is_same_v<TValue, std::string>) {
         if (stored.Type != RegSz && stored.Type != RegExpandSz) {
-            return error("Invalid data type");
+            return "Invalid data type";
         }
         // A stored text may carry its terminating zero, or junk after it; neither belongs to it.
         field = stored.Data.substr(0, stored.Data.find('\0'));
     } else {
         if (stored.Data.size() > 4) {
-            return error("Failed to get data");
+            return "Failed to get data";
         }
         if (stored.Type != RegDword) {
-            return error("Invalid data type");
+            return "Invalid data type";
         }
         // A switch is on for any number but 0.
         field = static_cast<TValue>(static_cast<int32_t>(ReadLittleEndian(stored.Data)));
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 // Texts are stored as they are; numbers, and switches as 0 or 1, in 32 bits.
@@ -89,24 +85,22 @@ TStoredValue StoredValue(const TValue& field) {
     }
 }
 
-const char* StoredNameOf(const TField& field) {
-    return std::find_if(std::begin(Layout), std::end(Layout),
-                        [&](const TLayoutRow& row) { return row.Field == field; })
-        ->Name;
+// Reads a field's stored value into value; false when it is missing or of another type.
+template <class TValue>
+bool ReadStored(ISettingsStore& store, TValue TSettings::*field, TValue& value) {
+    const char* name = std::ranges::find(Layout, TField(field), &TLayoutRow::Field)->Name;
+    const std::optional<TStoredValue> stored = store.ReadValue(name);
+    return stored && !ReadField(*stored, value);
 }
 
 // Another instance of the game may have stored a better time since this one loaded the
 // settings; writing back the record this one holds would lose it.
 void KeepBetterStoredRecords(TSettings& settings, ISettingsStore& store) {
     for (const auto& [holder, time] : RecordFields) {
-        const char* holderName = StoredNameOf(holder);
-        const char* timeName = StoredNameOf(time);
-        const std::optional<TStoredValue> storedHolder = store.ReadValue(holderName);
-        const std::optional<TStoredValue> storedTime = store.ReadValue(timeName);
         std::string name;
         int32_t seconds = 0;
-        if (storedHolder && storedTime && !ReadField(*storedHolder, holderName, name) &&
-            !ReadField(*storedTime, timeName, seconds) && seconds < settings.*time) {
+        if (ReadStored(store, holder, name) && ReadStored(store, time, seconds) &&
+            seconds < settings.*time) {
             settings.*holder = std::move(name);
             settings.*time = seconds;
         }
@@ -143,11 +137,10 @@ void LoadSettings(TSettings& settings, ISettingsStore& store) {
     for (const TLayoutRow& row : Layout) {
         if (const std::optional<TStoredValue> stored = store.ReadValue(row.Name)) {
             // A value that cannot be read keeps its default; the rest are still worth having.
-            std::optional<std::string> error = std::visit(
-                [&](auto field) { return ReadField(*stored, row.Name, settings.*field); },
-                row.Field);
-            if (error && !firstError) {
-                firstError = std::move(error);
+            const char* fault = std::visit(
+                [&](auto field) { return ReadField(*stored, settings.*field); }, row.Field);
+            if (fault && !firstError) {
+                firstError = std::string(fault) + " for '" + row.Name + "'";
             }
         }
     }

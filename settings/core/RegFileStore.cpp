@@ -18,11 +18,9 @@ namespace {
 constexpr std::string_view Blanks = " \t\r";
 
 std::string_view Trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+    text.remove_prefix(std::min(text.find_first_not_of(Blanks), text.size()));
+    // Nothing is left of a text of blanks alone: npos + 1 is 0.
+    return text.substr(0, text.find_last_not_of(Blanks) + 1);
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view digits, size_t maxDigits) {
@@ -63,11 +61,8 @@ struct TValueLine {
 std::optional<TValueLine> SplitValueLine(std::string_view line) {
     std::string_view rest;
     std::optional<std::string> name = ParseQuoted(Trim(line), rest);
-    if (!name) {
-        return std::nullopt;
-    }
     rest = Trim(rest);
-    if (rest.empty() || rest[0] != '=') {
+    if (!name || !rest.starts_with('=')) {
         return std::nullopt;
     }
     return TValueLine{std::move(*name), Trim(rest.substr(1))};
@@ -204,27 +199,21 @@ std::string FormatValue(const std::string& name, const TStoredValue& value) {
 
 bool TRegFileStore::OpenKey(const std::string& path, bool create) {
     CloseKey();
-    // A text that exists but cannot be read throws, so it is never replaced: its contents would
-    // be lost.
-    const std::optional<std::string> text = ReadText();
-    if (!text && !create) {
-        return false;
-    }
-
     const std::string section = "HKEY_CURRENT_USER\\" + path.substr(path.starts_with('\\') ? 1 : 0);
     bool inSection = false;
-    for (TLine& line : SplitLines(text.value_or(std::string()))) {
+    // A text that exists but cannot be read throws, so it is never replaced: its contents would
+    // be lost.
+    for (TLine& line : SplitLines(ReadText().value_or(std::string()))) {
         TEntry& entry = Entries.emplace_back(TEntry{std::move(line.Text), {}, {}});
         if (const std::optional<std::string_view> name = SectionName(line.Logical)) {
             inSection = EqualsIgnoringCase(*name, section);
             if (inSection && FirstWritten == 0) {
                 FirstWritten = Entries.size();
             }
-        } else if (inSection) {
-            if (std::optional<TValueLine> value = SplitValueLine(line.Logical)) {
-                entry.Value = ParseData(value->Data);
-                entry.ValueName = std::move(value->Name);
-            }
+        } else if (std::optional<TValueLine> value =
+                       inSection ? SplitValueLine(line.Logical) : std::nullopt) {
+            entry.Value = ParseData(value->Data);
+            entry.ValueName = std::move(value->Name);
         }
     }
     // Every line read keeps its own end; lines of ours end as the file's first line does.
@@ -234,16 +223,13 @@ bool TRegFileStore::OpenKey(const std::string& path, bool create) {
             Entries.clear();
             return false;
         }
-        const auto addOwnLine = [this](std::string line) {
-            Entries.push_back({line + LineEnd, {}, {}});
-        };
         if (Entries.empty()) {
-            addOwnLine("REGEDIT4");
+            Entries.push_back({"REGEDIT4" + std::string(LineEnd), {}, {}});
         }
         if (!Trim(Entries.back().Text).empty()) {
-            addOwnLine("");
+            Entries.push_back({LineEnd, {}, {}});
         }
-        addOwnLine("[" + section + "]");
+        Entries.push_back({"[" + section + "]" + LineEnd, {}, {}});
         FirstWritten = Entries.size();
     }
     NextWritten = FirstWritten;
