@@ -56,20 +56,15 @@ void TLazyAudio::Open(const std::string& path, TMusicLost lost) {
     output->Music().Open(path, std::move(lost));
 }
 
+// The music is played, paused and closed only once it has opened, so the module is there.
 void TLazyAudio::Play() {
-    if (IAudioOutput* output = Output()) {
-        output->Music().Play();
-    }
+    Loaded->Music().Play();
 }
 
 void TLazyAudio::Pause() {
-    if (IAudioOutput* output = Output()) {
-        output->Music().Pause();
-    }
+    Loaded->Music().Pause();
 }
 
 void TLazyAudio::Close() {
-    if (IAudioOutput* output = Output()) {
-        output->Music().Close();
-    }
+    Loaded->Music().Close();
 }

@@ -171,17 +171,22 @@ void TFluidMusicDevice::Play() {
         StartSequencer();
         Piece = std::string();
     }
-    if (Audio.Wake()) {
-        Hook(true);
+    if (!Sounding() && Audio.Wake()) {
+        Mix_HookMusic(Render, this);
     }
 }
 
 void TFluidMusicDevice::Pause() {
-    Hook(false);
+    // The mixer holds its lock while it swaps the hook, so once unhooked the audio thread has
+    // left Render.
+    if (Sounding()) {
+        Mix_HookMusic(nullptr, nullptr);
+        Audio.SleepWhenSilent();
+    }
 }
 
 void TFluidMusicDevice::Close() {
-    Hook(false);
+    Pause();
     if (Player) {
         Player.reset();
         // The sequencer holds each event of its piece in a small block of its own, a hundred
@@ -203,20 +208,6 @@ int TFluidMusicDevice::Tick() const {
     return Player ? fluid_player_get_current_tick(Player.get()) : 0;
 }
 
-void TFluidMusicDevice::Hook(bool on) {
-    if (on == Sounding()) {
-        return;
-    }
-    // The mixer holds its lock while it swaps the hook, so once unhooked the audio thread has
-    // left Render.
-    if (on) {
-        Mix_HookMusic(Render, this);
-    } else {
-        Mix_HookMusic(nullptr, nullptr);
-        Audio.SleepWhenSilent();
-    }
-}
-
 void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {
     auto* self = static_cast<TFluidMusicDevice*>(device);
     // The mixer has silenced the stream, which is 16-bit stereo whatever the sound card offers.
@@ -231,15 +222,12 @@ void TFluidMusicDevice::Render(void* device, uint8_t* stream, int length) {
 }
 
 bool TFluidMusicDevice::RenderAhead() {
-    const auto nanoseconds = [rate = Audio.Rate()](int frames) {
-        return int64_t{frames} * 1'000'000'000 / rate;
-    };
+    const int64_t blockNs = int64_t{BlockFrames} * 1'000'000'000 / Audio.Rate();
     for (int done = 0; done < AheadFrames && !Stalled; done += BlockFrames) {
         int16_t* at = &Ahead[static_cast<size_t>(done) * TSdlAudio::Channels];
         const int64_t start = ThreadNanoseconds();
         fluid_synth_write_s16(Synth.get(), BlockFrames, at, 0, 2, at, 1, 2);
-        Behind =
-            std::max<int64_t>(0, Behind + ThreadNanoseconds() - start - nanoseconds(BlockFrames));
+        Behind = std::max<int64_t>(0, Behind + ThreadNanoseconds() - start - blockNs);
         if (Behind > BehindToStopNs) {
             Stalled = true;
             Lost("Cannot play \"" + Path + "\": the synthesizer cannot keep up with it");

@@ -54,7 +54,6 @@ class TFluidMusicDevice : public IMusicDevice {
     // sequencer cannot play is refused here rather than retried on the audio thread.
     void StartSequencer();
     void ReleaseSynth();
-    void Hook(bool on);
 
     TSdlAudio& Audio;
     std::string Path;

@@ -31,23 +31,19 @@ TSdlAudio::TSdlAudio() {
     Mix_QuerySpec(&OutputRate, nullptr, nullptr);
     // Nothing sounds yet.
     Mix_CloseAudio();
-    DeviceOpen = false;
 }
 
 bool TSdlAudio::OpenDevice(int allowedChanges) {
     const int rate = OutputRate != 0 ? OutputRate : PreferredRate;
-    DeviceOpen = Mix_OpenAudioDevice(rate, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
-                                     allowedChanges) == 0;
-    return DeviceOpen;
+    return Mix_OpenAudioDevice(rate, AUDIO_S16SYS, Channels, BufferFrames, nullptr,
+                               allowedChanges) == 0;
 }
 
 TSdlAudio::~TSdlAudio() {
     Sleeper.reset();
-    if (DeviceOpen) {
-        Mix_CloseAudio();
-    }
+    // Closing a closed device does nothing.
+    Mix_CloseAudio();
     Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_Quit();
 }
 
@@ -56,7 +52,7 @@ bool TSdlAudio::Wake() {
         return false;
     }
     // The rate found at first stays, as the loaded effects and the synthesizer are made for it.
-    return DeviceOpen || OpenDevice(0);
+    return Awake() || OpenDevice(0);
 }
 
 void TSdlAudio::SleepWhenSilent() {
@@ -69,7 +65,7 @@ void TSdlAudio::SleepWhenSilent() {
 }
 
 void TSdlAudio::SleepIfSilent() {
-    if (!DeviceOpen || Mix_GetMusicHookData() != nullptr) {
+    if (!Awake() || Mix_GetMusicHookData() != nullptr) {
         // The music unhooks itself when it stops, and asks for sleep then.
         return;
     }
@@ -78,5 +74,4 @@ void TSdlAudio::SleepIfSilent() {
         return;
     }
     Mix_CloseAudio();
-    DeviceOpen = false;
 }

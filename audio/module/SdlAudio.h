@@ -30,7 +30,8 @@ class TSdlAudio {
     bool Wake();
     // Closes the device a little after the effects have ended and the music has been unhooked.
     void SleepWhenSilent();
-    bool Awake() const { return DeviceOpen; }
+    // The mixer counts its openings of the device.
+    bool Awake() const { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
   private:
     bool OpenDevice(int allowedChanges);
@@ -38,7 +39,6 @@ class TSdlAudio {
 
     std::string Why;
     int OutputRate = 0;
-    bool DeviceOpen = false;
     // Made on first use, on the toolkit's thread, where its events are delivered.
     std::unique_ptr<QTimer> Sleeper;
 };

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 #include "audio/core/SoundFiles.h"
 #include "audio/module/SdlAudio.h"
@@ -20,42 +19,37 @@ constexpr int EffectChannel = 0;
 // than a player ever hears of one. At the output's 22.05 kHz this keeps an effect under 450 KB,
 // whatever the file's rate, as the mixer holds it converted to its own format.
 constexpr Uint32 MaxEffectSeconds = 5;
-// What sound cards play.
+// What sound cards play; SDL itself takes no more than 8 channels.
 constexpr int MinEffectRate = 8000;
 constexpr int MaxEffectRate = 192000;
-constexpr int MaxEffectChannels = 8;
 
-struct TFreeWav {
-    void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
-};
-
-// SDL reads the wave, plain or compressed samples alike, at the file's own rate and channels,
-// which are checked before the samples are converted to the output's format: a long file at a
-// low rate would otherwise grow many times over. Nothing when SDL cannot read or convert it.
-std::optional<std::vector<uint8_t>> Converted(const std::string& file, int outputRate) {
+// SDL reads the wave, plain or compressed samples alike, in whole frames at the file's own rate
+// and channels, which are checked before the samples are converted to the output's format: a long
+// file at a low rate would otherwise grow many times over. Empty when SDL cannot read or convert
+// it, or when the output was never found and has no rate.
+std::vector<uint8_t> Converted(const std::string& file, int outputRate) {
     SDL_AudioSpec wave{};
     Uint8* read = nullptr;
     Uint32 bytes = 0;
     if (SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &wave,
                        &read, &bytes) == nullptr) {
-        return std::nullopt;
+        return {};
     }
-    const std::unique_ptr<Uint8, TFreeWav> samples(read);
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(wave.format) / 8 * wave.channels;
-    const Uint32 frames = frameBytes != 0 ? bytes / frameBytes : 0;
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> samples(read, SDL_FreeWAV);
+    const Uint32 frames = bytes / (SDL_AUDIO_BITSIZE(wave.format) / 8 * wave.channels);
     SDL_AudioCVT convert;
-    if (frames == 0 || wave.channels > MaxEffectChannels || wave.freq < MinEffectRate ||
-        wave.freq > MaxEffectRate || frames > static_cast<Uint32>(wave.freq) * MaxEffectSeconds ||
+    if (frames == 0 || wave.freq < MinEffectRate || wave.freq > MaxEffectRate ||
+        frames > static_cast<Uint32>(wave.freq) * MaxEffectSeconds ||
         SDL_BuildAudioCVT(&convert, wave.format, wave.channels, wave.freq, AUDIO_S16SYS,
                           TSdlAudio::Channels, outputRate) < 0) {
-        return std::nullopt;
+        return {};
     }
-    convert.len = static_cast<int>(frames * frameBytes);
+    convert.len = static_cast<int>(bytes);
     std::vector<uint8_t> out(static_cast<size_t>(convert.len) * convert.len_mult);
     std::memcpy(out.data(), samples.get(), convert.len);
     convert.buf = out.data();
     if (SDL_ConvertAudio(&convert) != 0) {
-        return std::nullopt;
+        return {};
     }
     out.resize(static_cast<size_t>(convert.len_cvt));
     out.shrink_to_fit();
@@ -123,11 +117,7 @@ void TSdlSoundEffects::RunLoader(const std::stop_token& stop) {
         lock.unlock();
         TEffect loaded = Load(fileName);
         lock.lock();
-        TEffect& effect = Effects[fileName];
-        effect = std::move(loaded);
-        effect.Chunk.abuf = effect.Samples.data();
-        effect.Chunk.alen = static_cast<Uint32>(effect.Samples.size());
-        effect.Chunk.volume = MIX_MAX_VOLUME;
+        Effects[fileName] = std::move(loaded);
     }
     // SDL frees what it keeps for a thread it did not start only when told.
     SDL_TLSCleanup();
@@ -141,18 +131,15 @@ TSdlSoundEffects::TEffect TSdlSoundEffects::Load(const std::string& fileName) {
         file = ReadRegularFile((std::filesystem::path(ProgramFolder()) / fileName).string(),
                                SoundFileLimit);
     }
-    TEffect effect;
-    effect.State = TState::Missing;
     if (file.Failure != TFileFailure::None) {
-        return effect;
+        return {TState::Missing, {}};
     }
-    effect.State = TState::Refused;
-    if (!Audio.Failure().empty()) {
-        return effect;
-    }
-    if (std::optional<std::vector<uint8_t>> samples = Converted(file.Bytes, Audio.Rate())) {
-        effect.Samples = std::move(*samples);
+    TEffect effect{TState::Refused, Converted(file.Bytes, Audio.Rate())};
+    if (!effect.Samples.empty()) {
+        // Moving the effect keeps the samples where they are.
         effect.State = TState::Ready;
+        effect.Chunk = {0, effect.Samples.data(), static_cast<Uint32>(effect.Samples.size()),
+                        MIX_MAX_VOLUME};
     }
     return effect;
 }

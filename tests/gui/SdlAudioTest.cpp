@@ -315,8 +315,6 @@ class TSdlAudioTest : public QObject {
                          why.contains(QLatin1String(AudioModuleFileName)),
                      qPrintable(why));
         }
-        lazy.Music().Pause();
-        lazy.Music().Close();
     }
 };
 
