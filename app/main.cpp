@@ -42,8 +42,8 @@ class TStyleWithoutOverflowArrow : public QProxyStyle {
 
 int RunGame(int argc, char** argv, TLazyAudio& audio) {
     // The window's first text makes fontconfig read its configuration and its caches of the
-    // installed fonts, about a third of the form's time; a thread of its own does that while the
-    // toolkit loads and connects to the display.
+    // installed fonts, about half the work of building the window; a thread of its own does that
+    // while the toolkit loads and connects to the display.
     std::jthread fontconfig(FcInit);
     TToolkitArguments arguments(argc, argv, std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
     TZellipoApp app(arguments.Count, arguments.Values());
