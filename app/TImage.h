@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
 class TImage : public QWidget {
@@ -10,12 +11,16 @@ class TImage : public QWidget {
   public:
     explicit TImage(QWidget* parent = nullptr) : QWidget(parent) {}
 
-    const QImage& Picture() const { return Bitmap; }
+    const QImage& Picture() const;
     void SetPicture(const QImage& picture);
+    // Shows a built-in picture, read from its file only when first drawn or asked for, so a
+    // window opens without waiting for it.
+    void SetBuiltInPicture(const QString& resource);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage Bitmap;
+    mutable QImage Bitmap;
+    QString BuiltIn;
 };

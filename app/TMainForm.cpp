@@ -108,8 +108,7 @@ void TMainForm::SetUpLook() {
     font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
     setFont(font);
     setAcceptDrops(true);
-    setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
-    FinalImage->SetPicture(ResourceImage(QStringLiteral(":/default.bmp")));
+    FinalImage->SetBuiltInPicture(QStringLiteral(":/default.bmp"));
 
     QPalette green = palette();
     green.setColor(QPalette::Window, WindowGreen);
@@ -126,8 +125,6 @@ void TMainForm::SetUpLook() {
     clockFont.setBold(true);
     ClockText->setFont(clockFont);
 
-    // The sound glyph holds the normal and the disabled look side by side.
-    const QImage sound = ResourceImage(QStringLiteral(":/sound.png"));
     const struct {
         TItemButton* Button;
         QAction* Item;
@@ -140,9 +137,7 @@ void TMainForm::SetUpLook() {
         {AdvanceBtn, CmAdvance, GlyphIcon(QStringLiteral(":/advance.png"))},
         {UserBtn, CmUser, GlyphIcon(QStringLiteral(":/user.png"))},
         {MusicBtn, CmMusic, GlyphIcon(QStringLiteral(":/music.png"))},
-        {SoundBtn, CmSound,
-         PixelArtIcon(sound.copy(16, 0, 16, 16), QIcon::Disabled,
-                      PixelArtIcon(sound.copy(0, 0, 16, 16)))},
+        {SoundBtn, CmSound, GlyphIcon(QStringLiteral(":/sound.png"), true)},
         {NumberBtn, CmNumber, GlyphIcon(QStringLiteral(":/number.png"))},
         {ScopeBtn, CmScope, GlyphIcon(QStringLiteral(":/scope.png"))},
     };
@@ -209,7 +204,6 @@ void TMainForm::WireEvents() {
 }
 
 void TMainForm::FormCreate(QObject*) {
-    RegisterPointingHands();
     StartupPhaseDone("form");
     // Minimize and restore reach AppMinimize and AppRestore through changeEvent.
     // A value that cannot be read is told and keeps its default; the start goes on with every
@@ -232,10 +226,13 @@ void TMainForm::showEvent(QShowEvent* event) {
         FormShown = true;
         // Loading the soundfont takes a while, so the music is opened once the board has been
         // painted: the window reaches the screen first and the music starts a moment later.
-        // A failed open is shown once, and the window stays open.
+        // A failed open is shown once, and the window stays open. The icon, which only the task
+        // bar shows, comes with the board too: it is the window's first image read, for which Qt
+        // first lists its image plugins, and the window need not wait for that.
         connect(
             MainPaint, &TPaintBox::Paint, this,
             [this] {
+                setWindowIcon(GlyphIcon(QStringLiteral(":/icon.png")));
                 QTimer::singleShot(0, this, [this] { Guarded([this] { FormShow(this); }); });
             },
             Qt::SingleShotConnection);
@@ -266,19 +263,27 @@ void TMainForm::SaveSettingsNow() {
 }
 
 void TMainForm::StartGame(int32_t level) {
-    // Stretched from the picture itself at the screen's resolution, so a high-density screen
-    // shows the picture's own detail rather than a 360-pixel copy scaled up.
-    const qreal ratio = MainPaint->devicePixelRatioF();
-    WorkBitmap = QImage(MainPaint->size() * ratio, QImage::Format_RGB32);
-    WorkBitmap.setDevicePixelRatio(ratio);
-    WorkBitmap.fill(Qt::white);
-    QPainter(&WorkBitmap).drawImage(MainPaint->rect(), FinalImage->Picture());
+    WorkBitmap = QImage();
     Game.NewGame(level, {Settings.UserDefineH, Settings.UserDefineV});
     ShowLevel();
     MainPaint->Invalidate();
     ShowClockNormalColours();
     SetClockInterval(IntervalRunning);
     EnableClockTimer();
+}
+
+const QImage& TMainForm::StretchedPicture() {
+    // Stretched from the picture itself at the screen's resolution, so a high-density screen
+    // shows the picture's own detail rather than a 360-pixel copy scaled up. It is made as the
+    // board is first drawn, so the window of a start is shown without waiting for it.
+    const qreal ratio = MainPaint->devicePixelRatioF();
+    if (WorkBitmap.isNull() || WorkBitmap.devicePixelRatio() != ratio) {
+        WorkBitmap = QImage(MainPaint->size() * ratio, QImage::Format_RGB32);
+        WorkBitmap.setDevicePixelRatio(ratio);
+        WorkBitmap.fill(Qt::white);
+        QPainter(&WorkBitmap).drawImage(MainPaint->rect(), FinalImage->Picture());
+    }
+    return WorkBitmap;
 }
 
 void TMainForm::ShowLevel() {
@@ -352,7 +357,8 @@ void TMainForm::MainPaintPaint(QObject*) {
         return;
     }
     if (board.Solved) {
-        QPainter(&MainPaint->Canvas()).drawImage(board.BoardLeft, board.BoardTop, WorkBitmap);
+        QPainter(&MainPaint->Canvas())
+            .drawImage(board.BoardLeft, board.BoardTop, StretchedPicture());
         return;
     }
     for (int32_t p = 0; p < board.CellCount(); ++p) {
@@ -365,13 +371,14 @@ void TMainForm::DrawTile(int32_t x, int32_t y, int32_t value) {
     const TBoard& board = Game.Board;
     const int32_t w = board.TileWidth;
     const int32_t h = board.TileHeight;
-    const qreal ratio = WorkBitmap.devicePixelRatio();
+    const QImage& picture = StretchedPicture();
+    const qreal ratio = picture.devicePixelRatio();
     QImage tile(QSize(w, h) * ratio, QImage::Format_RGB32);
     tile.setDevicePixelRatio(ratio);
     QPainter painter(&tile);
     if (value < board.Hole()) {
         const QRectF piece((value % board.ColCount) * w, (value / board.ColCount) * h, w, h);
-        painter.drawImage(QRectF(0, 0, w, h), WorkBitmap,
+        painter.drawImage(QRectF(0, 0, w, h), picture,
                           QRectF(piece.topLeft() * ratio, piece.size() * ratio));
         if (CmNumber->isChecked()) {
             painter.setFont(TileNumberFont().Font);

@@ -107,6 +107,7 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     void On(QAction* item, void (TMainForm::*handler)(QObject*));
     // A new game at the level, which its item and button then show.
     void StartGame(int32_t level);
+    const QImage& StretchedPicture();
     void ShowLevel();
     void FollowPause(TPauseStep step);
     void EnableClockTimer();

@@ -15,6 +15,7 @@
 #include "pictures/platform/PictureDisc.h"
 #include "settings/platform/SettingsFile.h"
 
+#include <QFontDatabase>
 #include <QLocale>
 #include <QProxyStyle>
 #include <QTimer>
@@ -49,6 +50,9 @@ int RunGame(int argc, char** argv, TLazyAudio& audio) {
     TZellipoApp app(arguments.Count, arguments.Values());
     fontconfig.join();
     StartupPhaseDone("toolkit");
+    // The toolkit lists the installed fonts on another thread while the form's widgets are made;
+    // its font database is guarded for use from any thread.
+    std::jthread fontList(QFontDatabase::families, QFontDatabase::Any);
     try {
         QCoreApplication::setOrganizationName(QStringLiteral("Belnovia"));
         QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));

@@ -4,8 +4,6 @@
 #include <QCursor>
 #include <cstdint>
 
-// Loads the four hands of the built-in images under the numbers 1 (up) to 4 (right).
-void RegisterPointingHands();
-
-// The cursor of a number; 0 and unknown numbers are the default arrow.
+// The cursor of a number: the pointing hands of the built-in images are 1 (up) to 4 (right); 0
+// and unknown numbers are the default arrow.
 QCursor CursorFor(int32_t number);

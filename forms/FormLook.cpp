@@ -1,15 +1,22 @@
 // FormLook.cpp: fonts, centring and glyphs shared by the game's windows.
 #include "forms/FormLook.h"
 
+#include <algorithm>
+#include <map>
+
+#include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 #include <QWindow>
 
@@ -81,19 +88,85 @@ QImage ResourceImage(const QString& resource) {
     return reader.read();
 }
 
-QIcon GlyphIcon(const QString& resource) {
-    return PixelArtIcon(ResourceImage(resource));
-}
+namespace {
 
-QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode, QIcon icon) {
-    // Whole multiples of the glyph's pixels keep it crisp on high-density screens, where the
-    // icon's own smooth scaling would blur it.
-    for (int factor : {1, 2, 3}) {
-        icon.addPixmap(QPixmap::fromImage(image.scaled(image.size() * factor, Qt::IgnoreAspectRatio,
-                                                       Qt::FastTransformation)),
-                       mode);
+// A glyph drawn as pixel art: enlarged only by whole multiples of its pixels, which keeps it
+// crisp on high-density screens where smooth scaling would blur it. Its file is read, and each
+// size made, when it is first drawn, so a window is shown without waiting for its glyphs.
+class TGlyphEngine : public QIconEngine {
+  public:
+    TGlyphEngine(const QString& resource, bool disabledBeside)
+        : Resource(resource), DisabledBeside(disabledBeside) {}
+
+    QIconEngine* clone() const override { return new TGlyphEngine(*this); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        return Look(mode).size() * Factor(size);
     }
-    return icon;
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State) override {
+        const QSize glyph = Look(mode).size();
+        return {glyph, glyph * 2, glyph * 3};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal) override {
+        const int factor = Factor(size);
+        QPixmap& made = Made[{mode, factor}];
+        if (made.isNull()) {
+            const QImage& look = Look(mode);
+            made = QPixmap::fromImage(
+                look.scaled(look.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            if (mode != QIcon::Normal && &look == &Normal) {
+                // As Qt's own icons do: the style gives a disabled or selected glyph its look.
+                QStyleOption option;
+                option.palette = QGuiApplication::palette();
+                made = QApplication::style()->generatedIconPixmap(mode, made, &option);
+            }
+        }
+        return made;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+
+  private:
+    // The glyph's normal look, or its own disabled look where its file holds one beside it.
+    const QImage& Look(QIcon::Mode mode) {
+        if (Normal.isNull()) {
+            const QImage file = ResourceImage(Resource);
+            const int width = DisabledBeside ? file.width() / 2 : file.width();
+            Normal = file.copy(0, 0, width, file.height());
+            if (DisabledBeside) {
+                OwnDisabled = file.copy(width, 0, width, file.height());
+            }
+        }
+        return mode == QIcon::Disabled && DisabledBeside ? OwnDisabled : Normal;
+    }
+
+    // The largest whole multiple of the glyph that fits the size, and at least the glyph.
+    int Factor(const QSize& size) {
+        const QSize glyph = Look(QIcon::Normal).size();
+        return std::max(1, std::min(size.width() / glyph.width(), size.height() / glyph.height()));
+    }
+
+    QString Resource;
+    bool DisabledBeside;
+    QImage Normal;
+    QImage OwnDisabled;
+    std::map<std::pair<QIcon::Mode, int>, QPixmap> Made;
+};
+
+}  // namespace
+
+QIcon GlyphIcon(const QString& resource, bool disabledBeside) {
+    return QIcon(new TGlyphEngine(resource, disabledBeside));
 }
 
 void SetUpDialog(QDialog* dialog, std::initializer_list<QLabel*> autoSized) {

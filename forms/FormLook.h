@@ -28,10 +28,9 @@ void CentreOnScreen(QWidget* window);
 // image plugin claims, Qt would otherwise load every plugin first to ask it: some 1.3 MiB and a
 // few milliseconds at start for nothing.
 QImage ResourceImage(const QString& resource);
-// An icon of a built-in glyph, whose file carries its transparency.
-QIcon GlyphIcon(const QString& resource);
-// An icon of a pixel-art image, with sharp copies for screens of two and three times the density.
-QIcon PixelArtIcon(const QImage& image, QIcon::Mode mode = QIcon::Normal, QIcon icon = {});
+// An icon of a built-in glyph, whose file carries its transparency, and beside the glyph its
+// disabled look where one is drawn; kept sharp on screens of any density.
+QIcon GlyphIcon(const QString& resource, bool disabledBeside = false);
 
 // A fixed dialog frame with only a close box, the form font, centred on the screen. Labels
 // listed as auto-sized take the width of their text.

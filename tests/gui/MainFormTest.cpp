@@ -96,6 +96,30 @@ class TMainFormTest : public QObject {
         // button.
         QCOMPARE(QImage(QStringLiteral(":/scope.png")).colorCount(), 16);
         QCOMPARE(qAlpha(form.ScopeBtn->icon().pixmap(QSize(21, 22)).toImage().pixel(0, 21)), 0);
+        // A glyph keeps its pixels whole at any density. The sound switch's file holds its own
+        // disabled look beside the normal one; the style greys the others.
+        const auto glyph = [](const QIcon& icon, int density, QIcon::Mode mode) {
+            return icon.pixmap(QSize(16, 16), density, mode)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage sound = QImage(QStringLiteral(":/sound.png"))
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (const int density : {1, 2, 3}) {
+            for (const int half : {0, 1}) {
+                const QImage shown =
+                    glyph(form.SoundBtn->icon(), density, half ? QIcon::Disabled : QIcon::Normal);
+                QCOMPARE(shown.size(), QSize(16, 16) * density);
+                for (int y = 0; y < shown.height(); ++y) {
+                    for (int x = 0; x < shown.width(); ++x) {
+                        QCOMPARE(shown.pixel(x, y),
+                                 sound.pixel(16 * half + x / density, y / density));
+                    }
+                }
+            }
+        }
+        QVERIFY(glyph(form.ResetBtn->icon(), 1, QIcon::Disabled) !=
+                glyph(form.ResetBtn->icon(), 1, QIcon::Normal));
         // Where the player finds each part, in client pixels whatever holds it, and that nothing
         // covers it there: the board takes the clicks at the places the moves are worked out
         // for, the clock shows its whole text.

@@ -308,7 +308,6 @@ class TPlayTest : public QObject {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     PrepareApplication();
-    RegisterPointingHands();
     TPlayTest test;
     return QTest::qExec(&test, argc, argv);
 }
