@@ -1,7 +1,9 @@
 """program_bench.py: whole-program figures of the game beside a bare Qt window, under Xvfb."""
 
+import ctypes
 import os
 import re
+import select
 import signal
 import statistics
 import subprocess
@@ -55,13 +57,22 @@ def peak_rss_mib(pid):
 
 
 class TProgram:
-    def __init__(self, name, argv, title, env=None, settings=None):
+    def __init__(self, name, argv, title, env=None, settings=None, closes=True, moves=True):
         self.name = name
         self.argv = argv
         self.title = title
         self.env = env or {}
         # The text of the settings file it starts with, if any.
         self.settings = settings
+        # Whether it turns SIGTERM into closing its windows, so that its close can be timed.
+        self.closes = closes
+        # Whether arrow keys move its tiles.
+        self.moves = moves
+
+
+# The peers, measured when Debian's packages of them are installed (sgt-puzzles, gnome-taquin).
+PEERS = [TProgram("fifteen", ["/usr/games/sgt-fifteen"], "Fifteen", closes=False),
+         TProgram("GNOME's", ["/usr/games/gnome-taquin"], "Taquin", closes=False, moves=False)]
 
 
 # The game tells when each step of its start ends (app/StartupPhase.cpp), in this order.
@@ -104,15 +115,79 @@ def close_ms(process):
     return (time.monotonic() - started) * 1000.0
 
 
-def wait_mapped(session, process, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if session.visible_windows(process.pid):
-            return time.monotonic()
-        if process.poll() is not None:
-            raise RuntimeError("ended before showing a window:\n" + session.program_log(process))
-        time.sleep(0.002)
-    raise RuntimeError("no window within %.0f s" % timeout)
+class TMapWatch:
+    """Tells when a window is mapped on the display, from the X server's own notice of it: a
+    poller such as xdotool, started again every few milliseconds, would take a core's share from
+    the program it times."""
+
+    class _Screens(ctypes.Structure):
+        _fields_ = [("data", ctypes.c_void_p), ("rem", ctypes.c_int), ("index", ctypes.c_int)]
+
+    class _Cookie(ctypes.Structure):
+        _fields_ = [("sequence", ctypes.c_uint)]
+
+    SUBSTRUCTURE_NOTIFY = 0x80000
+    EVENT_MASK = 0x800
+    MAP_NOTIFY = 19
+
+    def __init__(self, display):
+        xcb = self.xcb = ctypes.CDLL("libxcb.so.1")
+        self.libc = ctypes.CDLL(None)
+        pointer = ctypes.c_void_p
+        for name, result, arguments in (
+                ("xcb_connect", pointer, [ctypes.c_char_p, pointer]),
+                ("xcb_connection_has_error", ctypes.c_int, [pointer]),
+                ("xcb_get_setup", pointer, [pointer]),
+                ("xcb_setup_roots_iterator", self._Screens, [pointer]),
+                ("xcb_change_window_attributes_checked", self._Cookie,
+                 [pointer, ctypes.c_uint32, ctypes.c_uint32, ctypes.POINTER(ctypes.c_uint32)]),
+                ("xcb_request_check", pointer, [pointer, self._Cookie]),
+                ("xcb_get_file_descriptor", ctypes.c_int, [pointer]),
+                ("xcb_poll_for_event", ctypes.POINTER(ctypes.c_uint8), [pointer]),
+                ("xcb_disconnect", None, [pointer])):
+            function = getattr(xcb, name)
+            function.restype = result
+            function.argtypes = arguments
+        self.connection = xcb.xcb_connect(display.encode(), None)
+        if xcb.xcb_connection_has_error(self.connection):
+            raise RuntimeError("cannot connect to %s" % display)
+        # The root window is the first field of the first screen.
+        root = ctypes.c_uint32.from_address(
+            xcb.xcb_setup_roots_iterator(xcb.xcb_get_setup(self.connection)).data).value
+        mask = ctypes.c_uint32(self.SUBSTRUCTURE_NOTIFY)
+        if xcb.xcb_request_check(self.connection, xcb.xcb_change_window_attributes_checked(
+                self.connection, root, self.EVENT_MASK, ctypes.byref(mask))):
+            raise RuntimeError("cannot watch the windows of %s" % display)
+        self.fd = xcb.xcb_get_file_descriptor(self.connection)
+
+    def _next_map(self):
+        """The monotonic time of the next map among the events already read, if there is one."""
+        while True:
+            event = self.xcb.xcb_poll_for_event(self.connection)
+            if not event:
+                return None
+            kind = event[0] & 0x7f
+            self.libc.free(event)
+            if kind == self.MAP_NOTIFY:
+                return time.monotonic()
+
+    def forget(self):
+        while self._next_map() is not None:
+            pass
+
+    def wait_mapped(self, process, timeout=20.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            mapped = self._next_map()
+            if mapped is not None:
+                return mapped
+            if process.poll() is not None:
+                raise RuntimeError("ended before showing a window")
+            select.select([self.fd], [], [], 0.05)
+        raise RuntimeError("no window within %.0f s" % timeout)
+
+    def close(self):
+        self.xcb.xcb_disconnect(self.connection)
 
 
 def phase_marks(log, started):
@@ -134,23 +209,29 @@ def start_and_close_ms(programs, runs):
     closes = {program.name: [] for program in programs}
     marks = {program.name: {phase: [] for phase in PHASES} for program in programs}
     with xsession.XSession() as session:
+        watch = TMapWatch(session.display)
         for _ in range(runs):
             for program in programs:
                 with tempfile.TemporaryDirectory(prefix="zellipo-bench-") as scratch:
                     os.mkdir(os.path.join(scratch, "runtime"), 0o700)
                     env = environment(scratch, program)
+                    watch.forget()
                     started = time.monotonic()
                     process = session.launch(program.argv, env=env)
-                    starts[program.name].append((wait_mapped(session, process) - started) * 1000.0)
+                    starts[program.name].append((watch.wait_mapped(process) - started) * 1000.0)
                     # Settled: the music is playing, as it is when a player closes the game.
                     time.sleep(1.0)
-                    closes[program.name].append(close_ms(process))
+                    if program.closes:
+                        closes[program.name].append(close_ms(process))
+                    else:
+                        xsession.stop_process(process)
                     for phase, at in phase_marks(session.program_log(process), started).items():
                         marks[program.name].setdefault(phase, []).append(at)
                     session.programs.remove(process)
+        watch.close()
     median = statistics.median
     return ({name: median(values) for name, values in starts.items()},
-            {name: median(values) for name, values in closes.items()},
+            {name: median(values) if values else None for name, values in closes.items()},
             {name: {phase: median(values) for phase, values in phases.items() if values}
              for name, phases in marks.items()})
 
@@ -212,20 +293,23 @@ def effect_latency_ms(latency_tool):
 def measure(game, floor, latency_tool, runs=15, idle_seconds=30, moves=50):
     load_before = load_average()
     quiet = settings_without_music(game)
-    programs = [TProgram("floor", [floor], "Floor"), TProgram("ming", [floor, "ming"], "Floor"),
+    programs = [TProgram("floor", [floor], "Floor"),
+                TProgram("ming", [floor, "ming"], "Floor", moves=False),
                 TProgram("music on", [game], "Zellipo"),
                 TProgram("music off", [game], "Zellipo", settings=quiet)]
+    programs += [peer for peer in PEERS if os.access(peer.argv[0], os.X_OK)]
     figures = {program.name: {} for program in programs}
     starts, closes, marks = start_and_close_ms(programs, runs)
     for program in programs:
         peak, idle, woke, move_cpu, server_cpu = running_costs(
-            program, idle_seconds, moves if program.name != "ming" else 0)
+            program, idle_seconds, moves if program.moves else 0)
         figures[program.name] = {"start": starts[program.name], "close": closes[program.name],
                                  "peak": peak, "idle": idle * 1000.0, "wakeups": woke,
                                  "moves": move_cpu, "server": server_cpu,
                                  "marks": marks[program.name]}
     figures["latency"] = effect_latency_ms(latency_tool)
     figures["load"] = (load_before, load_average())
+    figures["names"] = [program.name for program in programs]
     return figures
 
 
@@ -235,11 +319,14 @@ def load_average():
 
 
 def report(figures, runs, idle_seconds, moves):
-    names = ["floor", "ming", "music on", "music off"]
+    names = figures["names"]
+    headings = {"ming": "Ming floor"}
     print("Whole program under Xvfb, against floors measured in the same run: a bare Qt window "
-          "with a ticking clock, and the same showing the game's menu texts in its Ming face "
-          "(load average %s at the start, %s at the end)" % figures["load"])
-    print("  %-40s %10s %10s %10s %10s" % ("", "floor", "Ming floor", "music on", "music off"))
+          "with a ticking clock, and the same showing the game's menu texts in its Ming face; "
+          "the peers where installed (load average %s at the start, %s at the end)"
+          % figures["load"])
+    line = "  %-40s" + " %10s" * len(names)
+    print(line % (("",) + tuple(headings.get(name, name) for name in names)))
 
     def row(what, key, fmt="%.1f", ratio=None):
         cells = []
@@ -251,7 +338,7 @@ def report(figures, runs, idle_seconds, moves):
                 cells.append("%.2f×" % (value / figures[ratio][key]))
             else:
                 cells.append(fmt % value)
-        print("  %-40s %10s %10s %10s %10s" % ((what,) + tuple(cells)))
+        print(line % ((what,) + tuple(cells)))
 
     row("first window, median of %d (ms)" % runs, "start")
     row("  ratio to the floor", "start", ratio="floor")
