@@ -370,6 +370,6 @@ def report(figures, runs, idle_seconds, moves):
         if phase != "first paint" and previous == on.get("first paint"):
             continue
         previous = on[phase]
-    print("  %-44s %10.1f %10.1f" % ("first window mapped (seen by xdotool)",
+    print("  %-44s %10.1f %10.1f" % ("first window mapped (the X server's notice)",
                                      figures["music on"]["start"],
                                      figures["music off"]["start"]))
