@@ -153,6 +153,9 @@ class TGlyphEngine : public QIconEngine {
     // The largest whole multiple of the glyph that fits the size, and at least the glyph.
     int Factor(const QSize& size) {
         const QSize glyph = Look(QIcon::Normal).size();
+        if (glyph.isEmpty()) {
+            return 1;
+        }
         return std::max(1, std::min(size.width() / glyph.width(), size.height() / glyph.height()));
     }
 

@@ -81,10 +81,10 @@ PHASES = ["toolkit", "translation", "form", "settings", "pictures", "first game"
 PHASE_NAMES = {
     "toolkit": "application object, X connection",
     "translation": "translation and font names",
-    "form": "form: widgets, glyphs, Ming face, cursors",
+    "form": "form: widgets, menus, Ming face",
     "settings": "settings file",
     "pictures": "start-up picture",
-    "first game": "first shuffle and stretch",
+    "first game": "first shuffle",
     "shown": "window shown (mapped)",
     "first paint": "until the board's first paint",
     "sound module": "sound module (own thread, after paint)",

@@ -9,6 +9,7 @@
 #include "GuiTestKit.h"
 #include "MainFormProbe.h"
 #include "app/TMainForm.h"
+#include "forms/FormLook.h"
 
 class TMainFormTest : public QObject {
     Q_OBJECT
@@ -120,6 +121,7 @@ class TMainFormTest : public QObject {
         }
         QVERIFY(glyph(form.ResetBtn->icon(), 1, QIcon::Disabled) !=
                 glyph(form.ResetBtn->icon(), 1, QIcon::Normal));
+        QVERIFY(GlyphIcon(QStringLiteral(":/no-such-glyph.png")).pixmap(QSize(16, 16)).isNull());
         // Where the player finds each part, in client pixels whatever holds it, and that nothing
         // covers it there: the board takes the clicks at the places the moves are worked out
         // for, the clock shows its whole text.
