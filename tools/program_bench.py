@@ -175,14 +175,15 @@ class TMapWatch:
         while self._next_map() is not None:
             pass
 
-    def wait_mapped(self, process, timeout=20.0):
+    def wait_mapped(self, session, process, timeout=20.0):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             mapped = self._next_map()
             if mapped is not None:
                 return mapped
             if process.poll() is not None:
-                raise RuntimeError("ended before showing a window")
+                raise RuntimeError("ended before showing a window:\n" +
+                                   session.program_log(process))
             select.select([self.fd], [], [], 0.05)
         raise RuntimeError("no window within %.0f s" % timeout)
 
@@ -218,7 +219,7 @@ def start_and_close_ms(programs, runs):
                     watch.forget()
                     started = time.monotonic()
                     process = session.launch(program.argv, env=env)
-                    starts[program.name].append((watch.wait_mapped(process) - started) * 1000.0)
+                    starts[program.name].append((watch.wait_mapped(session, process) - started) * 1000.0)
                     # Settled: the music is playing, as it is when a player closes the game.
                     time.sleep(1.0)
                     if program.closes:
